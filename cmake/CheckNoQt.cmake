@@ -1,0 +1,11 @@
+# Fails when a file of the engine includes a Qt header.
+string(REPLACE "," ";" DIRS "${DIRS}")
+foreach(dir IN LISTS DIRS)
+  file(GLOB_RECURSE files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  foreach(file IN LISTS files)
+    file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Qt|Q[A-Z])")
+    if(lines)
+      message(FATAL_ERROR "${file} includes a Qt header; the engine must stay free of Qt: ${lines}")
+    endif()
+  endforeach()
+endforeach()

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Plain data for the controls of a window.  Positions are in twips (15 to a
+// pixel at 96 dpi) as the windows are designed; the views convert.
+namespace kx {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0; // twips
+    int pixelWidth() const { return width / kTwipsPerPixel; }
+};
+
+struct Label {
+    Rect rect;
+    std::string Caption;
+};
+
+struct Button {
+    Rect rect;
+    std::string Caption;
+    bool Enabled = true;
+    bool Visible = true;
+};
+
+struct Timer {
+    bool Enabled = false;
+};
+
+// A picture box that text is printed into at a position.
+struct PictureBox {
+    struct Printed {
+        double x, y;
+        std::string text;
+        bool operator==(const Printed&) const = default;
+    };
+    Rect rect;
+    std::vector<Printed> printed;
+    double CurrentX = 0, CurrentY = 0;
+
+    void Cls()
+    {
+        printed.clear();
+        CurrentX = CurrentY = 0;
+    }
+    void Print(const std::string& text) { printed.push_back({CurrentX, CurrentY, text}); }
+    int ScaleWidth() const { return rect.pixelWidth(); }
+};
+
+// A report-style list view with keyed items and sub-items.
+struct ListView {
+    struct Column {
+        std::string text, key;
+        double widthShare; // of the list's width
+        bool operator==(const Column&) const = default;
+    };
+    struct SubItem {
+        std::string key, text;
+        bool operator==(const SubItem&) const = default;
+    };
+    struct Item {
+        std::string key, text;
+        std::vector<SubItem> subItems;
+        bool operator==(const Item&) const = default;
+    };
+    Rect rect;
+    std::vector<Column> columns;
+    std::vector<Item> items;
+    int selected = 0; // 1-based; 0 when nothing is selected
+};
+
+} // namespace kx

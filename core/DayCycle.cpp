@@ -1,0 +1,92 @@
+#include "Game.h"
+
+#include "Numbers.h"
+#include "economy/frmPager.h"
+#include "frmRara.h"
+
+namespace kx {
+
+void Game::SkipDay()
+{
+    if (state.DayCount >= kFinalDay) {
+        EndGame();
+        return;
+    }
+    state.DayCount = state.DayCount + 1;
+    state.Debt = static_cast<float>(static_cast<double>(state.Debt) * 1.1);
+    state.BankFunds = static_cast<float>(static_cast<double>(state.BankFunds) * 1.01);
+    FillServerList();
+    RefreshStatus();
+}
+
+void Game::FillServerList()
+{
+    GenerateServers();
+    if (rara_)
+        rara_->ListServers();
+}
+
+void Game::RefreshStatus()
+{
+    if (state.Funds < 0) {
+        ShowPager("You don't have enough money!  Game Over.", false);
+        EndGame();
+    }
+    DrawStatus();
+}
+
+namespace {
+
+// Whole dollars with separators; amounts beyond 16 bits are rounded the same way.
+std::string wholeAmount(float value) { return FormatAmount(RoundHalfUpWhole(value)); }
+
+} // namespace
+
+void Game::DrawStatus()
+{
+    if (!rara_ || ended_) {
+        RateEquipment();
+        return;
+    }
+    frmRara& rara = *rara_;
+    rara.Label9.Caption = "$" + wholeAmount(state.Funds);
+    rara.Label10.Caption = wholeAmount(state.Items[2]);
+    rara.Label11.Caption = wholeAmount(state.Items[1]);
+    rara.Label12.Caption = "$" + wholeAmount(state.Debt);
+    rara.Label14.Caption = "$" + wholeAmount(state.BankFunds);
+    rara.Picture1.Cls();
+    rara.Picture1.CurrentX = 5;
+    rara.Picture1.CurrentY = 6;
+    RateEquipment();
+    if (!state.Alias.empty())
+        rara.Picture1.Print(rara.StatusLine(true));
+}
+
+void Game::RateEquipment()
+{
+    static constexpr float kWeights[] = {20, 35, 15, 35, 25, 30, 40, 45};
+    float rating = 0;
+    for (int slot = 3; slot <= 10; ++slot)
+        rating += kWeights[slot - 3] * state.Items[slot];
+    state.EquipmentRating = rating;
+}
+
+void Game::RestartGame()
+{
+    if (ended_)
+        return;
+    if (pager_)
+        unload(*pager_);
+    state.Alias.clear();
+    state.BankFunds = 0;
+    state.FavourServer = 0;
+    state.FavourReward = 0;
+    for (int slot = 1; slot <= 10; ++slot)
+        state.Items[slot] = 0;
+    state.Funds = 0;
+    if (rara_)
+        unload(*rara_);
+    loadRara();
+}
+
+} // namespace kx

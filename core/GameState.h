@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kx {
+
+inline constexpr int kServerSlots = 150;
+inline constexpr int kWorldSize = 100;
+inline constexpr int kItemSlots = 11;
+inline constexpr int kPoolSize = 100;
+inline constexpr int kFinalDay = 30;
+
+// Tables are numbered from 1 as the game counts them; element 0 is unused.
+template <typename T, int N>
+using Slots = std::array<T, N + 1>;
+
+struct ServerRecord {
+    std::string Name; // the company; empty marks a free slot
+    std::string Address; // host address, four numbers joined by "."
+    std::int16_t Vulnerability = 0; // 1 to 10, the higher the easier
+    std::int16_t MaxPayment = 0; // largest payment sent without approval
+    std::string UserName;
+    std::string Password;
+    bool NoAccess = false; // the player is blocked from this server for good
+};
+
+// The store every window and procedure reads and writes.
+struct GameState {
+    // The player.
+    std::string Alias; // empty until a game has started
+    float Funds = 0;
+    float Debt = 0;
+    float BankFunds = 0;
+    float DayCount = 0;
+    Slots<float, kItemSlots> Items{}; // 1 forwarding accounts, 2 holding accounts, 3-10 equipment
+    float EquipmentRating = 0;
+    float FavourServer = 0; // server a pager character asked to break into; 0 = none
+    float FavourReward = 0;
+    bool SoundOn = false;
+    std::string SkinFolder;
+
+    // The world.
+    Slots<ServerRecord, kServerSlots> Server{};
+    Slots<std::string, kPoolSize> UserNamePool{};
+    Slots<std::string, kPoolSize> PasswordPool{};
+
+    // The pager.
+    std::string PagerText;
+    double PagerScroll = 0; // x of the text inside the pager strip
+    float PagerAnswer = 0; // 1 "Okay", 2 "Yes", 3 "No"
+};
+
+} // namespace kx

@@ -1,0 +1,125 @@
+#include "Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace kx {
+
+std::int16_t RoundHalfUp(double x)
+{
+    const double whole = RoundHalfUpWhole(x);
+    if (std::isnan(whole))
+        return 0;
+    return static_cast<std::int16_t>(std::clamp(whole, -32768.0, 32767.0));
+}
+
+double RoundHalfUpWhole(double x)
+{
+    const double f = std::floor(x);
+    return std::floor(x + 0.5) > f ? f + 1 : f;
+}
+
+namespace {
+
+std::string groupThousands(const std::string& digits)
+{
+    std::string out;
+    const std::size_t n = digits.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+} // namespace
+
+std::string FormatAmount(double x)
+{
+    if (!std::isfinite(x))
+        return NumberText(x);
+    const bool whole = x == std::floor(x);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, whole ? "%.0f" : "%.1f", std::fabs(x));
+    std::string text = buffer;
+    std::string decimals;
+    if (const auto dot = text.find('.'); dot != std::string::npos) {
+        decimals = text.substr(dot);
+        text.erase(dot);
+        if (decimals == ".0")
+            decimals.clear(); // "#,##0.#" drops a zero decimal
+    }
+    const bool negative = std::signbit(x) && (text != "0" || !decimals.empty());
+    return (negative ? "-" : "") + groupThousands(text) + decimals;
+}
+
+std::string NumberText(double x)
+{
+    if (std::isnan(x))
+        return "NaN";
+    if (std::isinf(x))
+        return x > 0 ? "Infinity" : "-Infinity";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.7G", x);
+    std::string text = buffer;
+    const auto exponent = text.find('E');
+    std::string mantissa = text.substr(0, exponent);
+    if (mantissa.find('.') != std::string::npos) {
+        mantissa.erase(mantissa.find_last_not_of('0') + 1);
+        if (mantissa.back() == '.')
+            mantissa.pop_back();
+    }
+    if (mantissa == "-0")
+        mantissa = "0";
+    return exponent == std::string::npos ? mantissa : mantissa + text.substr(exponent);
+}
+
+namespace {
+
+unsigned char upper(unsigned char c)
+{
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return c - 0x20;
+    switch (c) {
+    case 0x9A: return 0x8A;
+    case 0x9C: return 0x8C;
+    case 0x9E: return 0x8E;
+    case 0xFF: return 0x9F;
+    default: return c;
+    }
+}
+
+unsigned char lower(unsigned char c)
+{
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return c + 0x20;
+    switch (c) {
+    case 0x8A: return 0x9A;
+    case 0x8C: return 0x9C;
+    case 0x8E: return 0x9E;
+    case 0x9F: return 0xFF;
+    default: return c;
+    }
+}
+
+} // namespace
+
+std::string UpperFirst(const std::string& text)
+{
+    std::string out = text;
+    if (!out.empty())
+        out[0] = static_cast<char>(upper(static_cast<unsigned char>(out[0])));
+    return out;
+}
+
+std::string LowerCase(const std::string& text)
+{
+    std::string out = text;
+    for (char& c : out)
+        c = static_cast<char>(lower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+} // namespace kx

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kx {
+
+// Rounds half up (2.5 gives 3, -2.5 gives -2) into 16 bits; values beyond the
+// range are held at its ends.
+std::int16_t RoundHalfUp(double x);
+// The same rounding without the 16-bit bound, for amounts shown to the player.
+double RoundHalfUpWhole(double x);
+// Money for labels and offers: "1,234.6" or "4,400".
+std::string FormatAmount(double x);
+// A number as plain text inside game texts: up to seven significant digits,
+// no leading blank ("7", "2.5", "63452.5").
+std::string NumberText(double x);
+// The text with its first letter upper-cased (Windows-1252 letters).
+std::string UpperFirst(const std::string& text);
+// The text in lower case (Windows-1252 letters).
+std::string LowerCase(const std::string& text);
+
+} // namespace kx

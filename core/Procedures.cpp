@@ -1,0 +1,57 @@
+#include "Game.h"
+
+#include "RandomSource.h"
+
+#include <cmath>
+#include <filesystem>
+
+namespace kx {
+
+std::int16_t Game::Random(std::int16_t n)
+{
+    random_.reseed(platform_.timeOfDaySeconds());
+    // In double the product is exact, so it never reaches n.
+    const double r = random_.uniform();
+    return static_cast<std::int16_t>(std::floor(r * n) + 1);
+}
+
+float Game::RandomUniform() { return random_.uniform(); }
+
+void Game::SeedRandom() { random_.reseed(platform_.timeOfDaySeconds()); }
+
+bool Game::FileExists(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::optional<int> Game::FindServer(const std::string& name) const
+{
+    for (int i = 1; i <= kWorldSize; ++i)
+        if (state.Server[i].Name == name)
+            return i;
+    return std::nullopt;
+}
+
+void Game::Pause(double seconds)
+{
+    platform_.refreshViews();
+    platform_.wait(seconds);
+}
+
+std::string Game::InputBox(const std::string& prompt, const std::string& title,
+                           const std::string& defaultText)
+{
+    if (ended_)
+        return {};
+    platform_.refreshViews();
+    return platform_.inputBox(prompt, title, defaultText);
+}
+
+void Game::PlaySound(const std::string& relativePath)
+{
+    if (state.SoundOn)
+        platform_.playSound(platform_.programFolder() + relativePath);
+}
+
+} // namespace kx

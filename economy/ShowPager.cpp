@@ -1,0 +1,29 @@
+#include "core/Game.h"
+#include "frmPager.h"
+
+namespace kx {
+
+std::int16_t Game::ShowPager(const std::string& text, bool twoButtons)
+{
+    if (ended_)
+        return twoButtons ? 3 : 1;
+    // A message raised while another is up waits its turn instead of taking
+    // over the window that is already showing.
+    while (pager_ && !ended_)
+        platform_.runModal(*pager_);
+    if (ended_)
+        return twoButtons ? 3 : 1;
+    frmPager& pager = loadPager();
+    state.PagerScroll = pager.Picture1.ScaleWidth();
+    state.PagerText = text;
+    pager.Command1.Visible = !twoButtons;
+    pager.Command2.Visible = twoButtons;
+    pager.Command3.Visible = twoButtons;
+    platform_.processEvents();
+    platform_.refreshViews();
+    if (isLoaded(pager))
+        platform_.runModal(pager);
+    return static_cast<std::int16_t>(state.PagerAnswer);
+}
+
+} // namespace kx

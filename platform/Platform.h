@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+
+namespace kx {
+
+class Window;
+
+// Which font a text is measured in; each window prints in one of these.
+enum class FontRole { StatusStrip, PagerStrip };
+
+// Everything the engine asks of the window system, and nothing more.  The
+// engine never touches the operating system beyond files and the standard
+// library; the Qt front end implements this, the tests fake it.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Runs the window events that are waiting, then returns.
+    virtual void processEvents() = 0;
+    // Returns after `seconds`, running window events meanwhile (never a busy loop).
+    virtual void wait(double seconds) = 0;
+    // A clock that never jumps back, in seconds.
+    virtual double monotonicSeconds() = 0;
+    // Seconds since local midnight, with fraction.
+    virtual double timeOfDaySeconds() = 0;
+
+    // A blocking input box; Cancel gives the empty text.
+    virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) = 0;
+
+    // A window object was created (build its view) or is going away (drop its view).
+    virtual void windowLoaded(Window& window) = 0;
+    virtual void windowUnloaded(Window& window) = 0;
+    virtual void showWindow(Window& window) = 0;
+    // Shows the window modally and returns once it has been unloaded.
+    virtual void runModal(Window& window) = 0;
+    virtual void minimiseWindow(Window& window) = 0;
+    // Moves the window with the mouse, as if its caption had been pressed.
+    virtual void dragWindow(Window& window) = 0;
+
+    // Width in pixels of `text` printed in the given font.
+    virtual double textWidth(FontRole font, const std::string& text) = 0;
+    // Plays a WAV file without waiting; a new sound cuts off the one playing.
+    virtual void playSound(const std::string& path) = 0;
+    // The folder the program was started from, without a trailing separator.
+    virtual std::string programFolder() = 0;
+
+    // The game state changed: views redraw what differs from what they show.
+    virtual void refreshViews() = 0;
+    // No handler is running: views of unloaded windows may now be destroyed.
+    virtual void atSafePoint() = 0;
+    // The program ends once the running handlers have returned.
+    virtual void quit() = 0;
+};
+
+} // namespace kx
