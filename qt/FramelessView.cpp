@@ -1,0 +1,128 @@
+#include "FramelessView.h"
+
+#include "Look.h"
+#include "TextCodec.h"
+#include "core/Window.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QWindow>
+
+namespace kx {
+
+FramelessView::FramelessView(Game& game, Window& window)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), game_(game), window_(&window)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowTitle(toQString(window.Caption()));
+    setFont(look::uiFont());
+    setStyleSheet(look::styleSheet());
+    const QRect frame = look::pixels(window.Frame());
+    setFixedSize(frame.size());
+}
+
+void FramelessView::detach()
+{
+    window_ = nullptr;
+    if (dragging_)
+        releaseMouse();
+    dragging_ = false;
+    hide();
+    emit unloaded();
+}
+
+void FramelessView::beginDrag()
+{
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    // No window manager to move it: follow the mouse by hand.
+    dragging_ = true;
+    dragOffset_ = QCursor::pos() - pos();
+    grabMouse();
+}
+
+void FramelessView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging_)
+        move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void FramelessView::mouseReleaseEvent(QMouseEvent*)
+{
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    releaseMouse();
+}
+
+QLabel* FramelessView::makeLabel(const Label& label)
+{
+    auto* widget = new QLabel(toQString(label.Caption), this);
+    widget->setGeometry(look::pixels(label.rect));
+    return widget;
+}
+
+QPushButton* FramelessView::makeButton(const Button& button)
+{
+    auto* widget = new QPushButton(toQString(button.Caption), this);
+    widget->setGeometry(look::pixels(button.rect));
+    widget->setFocusPolicy(Qt::TabFocus);
+    sync(widget, button);
+    return widget;
+}
+
+void FramelessView::sync(QLabel* widget, const Label& label)
+{
+    const QString text = toQString(label.Caption);
+    if (widget->text() != text)
+        widget->setText(text);
+}
+
+void FramelessView::sync(QPushButton* widget, const Button& button)
+{
+    const QString text = toQString(button.Caption);
+    if (widget->text() != text)
+        widget->setText(text);
+    if (widget->isEnabled() != button.Enabled)
+        widget->setEnabled(button.Enabled);
+    if (widget->isVisibleTo(widget->parentWidget()) != button.Visible)
+        widget->setVisible(button.Visible);
+}
+
+void FramelessView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    const QRectF box = QRectF(outlineRect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    outline.addRoundedRect(box, cornerSize() / 2.0, cornerSize() / 2.0);
+    painter.fillPath(outline, look::kWindow);
+    const QRect strip = look::pixels(titleStrip_);
+    painter.fillRect(strip, look::kTitle);
+    painter.setPen(look::kText);
+    painter.drawText(strip.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, windowTitle());
+    painter.setPen(QPen(look::kOutline, 1));
+    painter.drawPath(outline);
+}
+
+void FramelessView::resizeEvent(QResizeEvent*)
+{
+    // The mask only decides where clicks land; the painted outline is smooth.
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(outlineRect()), cornerSize() / 2.0, cornerSize() / 2.0);
+    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+}
+
+void FramelessView::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (window_)
+        closeRequested();
+}
+
+} // namespace kx

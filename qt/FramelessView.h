@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/Controls.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace kx {
+
+class Game;
+class Window;
+
+// What every window view shares: no system frame, the dark look with its
+// outline, dragging by the title strip, and reading its engine window.
+class FramelessView : public QWidget {
+    Q_OBJECT
+public:
+    FramelessView(Game& game, Window& window);
+
+    // The engine window drawn here; null once that window has been unloaded.
+    Window* engineWindow() const { return window_; }
+    // The engine window is gone: stop reading it and hide.
+    void detach();
+    // Brings every widget in line with the engine window.
+    virtual void refresh() = 0;
+    // Moves the window with the mouse until the button is released.
+    void beginDrag();
+
+signals:
+    void unloaded();
+
+protected:
+    // Runs an engine handler while the engine window is still there.
+    template <typename Handler>
+    void handle(Handler&& handler);
+    // The window system asked to close the window.
+    virtual void closeRequested() = 0;
+    // The rounded outline the window is drawn and clicked in.
+    virtual QRect outlineRect() const { return rect(); }
+    virtual int cornerSize() const { return 6; }
+    void setTitleStrip(const Rect& twips) { titleStrip_ = twips; }
+
+    QLabel* makeLabel(const Label& label);
+    QPushButton* makeButton(const Button& button);
+    static void sync(QLabel* widget, const Label& label);
+    static void sync(QPushButton* widget, const Button& button);
+
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+    Game& game_;
+
+private:
+    Window* window_;
+    Rect titleStrip_;
+    bool dragging_ = false;
+    QPoint dragOffset_;
+};
+
+} // namespace kx
+
+#include "core/Game.h"
+
+template <typename Handler>
+void kx::FramelessView::handle(Handler&& handler)
+{
+    if (window_)
+        game_.dispatch(std::forward<Handler>(handler));
+}

@@ -1,0 +1,48 @@
+#include "Look.h"
+
+#include <cmath>
+
+namespace kx::look {
+
+QRect pixels(const Rect& twips)
+{
+    auto px = [](int t) { return static_cast<int>(std::lround(t / double(kTwipsPerPixel))); };
+    return {px(twips.left), px(twips.top), px(twips.width), px(twips.height)};
+}
+
+QFont uiFont()
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(10);
+    return font;
+}
+
+QFont stripFont(FontRole)
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(11);
+    return font;
+}
+
+const char* styleSheet()
+{
+    return R"(
+        QLabel { color: #d8dee6; background: transparent; }
+        QPushButton { color: #d8dee6; background: #33404d; border: 1px solid #56687a;
+                      border-radius: 2px; padding: 0px; }
+        QPushButton:hover { background: #3d4c5c; }
+        QPushButton:pressed { background: #26313b; }
+        QPushButton:disabled { color: #6b7785; background: #262d35; border-color: #3a4450; }
+        QTreeWidget { color: #d8dee6; background: #12161a; border: 1px solid #3a4450;
+                      selection-background-color: #2f6f45; selection-color: #ffffff; }
+        QHeaderView::section { color: #d8dee6; background: #2b333d; border: 0px;
+                               border-right: 1px solid #3a4450; padding: 0px 3px; }
+        QDialog { background: #1c2127; }
+        QLineEdit { color: #d8dee6; background: #12161a; border: 1px solid #56687a;
+                    selection-background-color: #2f6f45; }
+        QScrollBar:vertical { background: #1c2127; width: 10px; }
+        QScrollBar::handle:vertical { background: #4a596a; min-height: 12px; }
+    )";
+}
+
+} // namespace kx::look

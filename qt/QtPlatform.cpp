@@ -1,0 +1,201 @@
+#include "QtPlatform.h"
+
+#include "Look.h"
+#include "PagerView.h"
+#include "RaraView.h"
+#include "TextCodec.h"
+#include "core/frmRara.h"
+#include "economy/frmPager.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QInputDialog>
+#include <QMediaDevices>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+
+#include <cmath>
+
+namespace kx {
+
+QtPlatform::QtPlatform() { clock_.start(); }
+
+QtPlatform::~QtPlatform()
+{
+    for (auto& [window, view] : views_)
+        delete view;
+    for (auto& view : retired_)
+        delete view.data();
+}
+
+FramelessView* QtPlatform::viewOf(const Window& window) const
+{
+    const auto found = views_.find(&window);
+    return found == views_.end() ? nullptr : found->second;
+}
+
+void QtPlatform::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::wait(double seconds)
+{
+    if (quitting_)
+        return;
+    // A nested loop ended by a timer waits without keeping a processor busy.
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(std::lround(seconds * 1000)), Qt::PreciseTimer, &loop,
+                       &QEventLoop::quit);
+    loop.exec();
+}
+
+double QtPlatform::monotonicSeconds() { return clock_.nsecsElapsed() / 1e9; }
+
+double QtPlatform::timeOfDaySeconds()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText)
+{
+    if (quitting_)
+        return {};
+    QWidget* parent = nullptr;
+    if (game_ && game_->rara())
+        parent = viewOf(*game_->rara());
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(toQString(title));
+    dialog.setLabelText(toQString(prompt));
+    dialog.setTextValue(toQString(defaultText));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    QPointer<QInputDialog> guard(&dialog);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    return accepted && guard ? fromQString(dialog.textValue()) : std::string{};
+}
+
+void QtPlatform::windowLoaded(Window& window)
+{
+    FramelessView* view = nullptr;
+    switch (window.kind()) {
+    case WindowKind::Rara:
+        view = new RaraView(*game_, static_cast<frmRara&>(window));
+        break;
+    case WindowKind::Pager:
+        view = new PagerView(*game_, static_cast<frmPager&>(window));
+        break;
+    }
+    views_[&window] = view;
+    place(*view, window);
+}
+
+void QtPlatform::place(FramelessView& view, const Window& window)
+{
+    QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    if (window.kind() != WindowKind::Rara && game_ && game_->rara())
+        if (FramelessView* main = viewOf(*game_->rara()); main && main->isVisible())
+            area = main->geometry();
+    view.move(area.center() - view.rect().center());
+}
+
+void QtPlatform::windowUnloaded(Window& window)
+{
+    const auto found = views_.find(&window);
+    if (found == views_.end())
+        return;
+    FramelessView* view = found->second;
+    views_.erase(found);
+    view->detach();
+    retired_.emplace_back(view);
+}
+
+void QtPlatform::showWindow(Window& window)
+{
+    if (FramelessView* view = viewOf(window); view && !quitting_) {
+        view->show();
+        view->raise();
+        view->activateWindow();
+    }
+}
+
+void QtPlatform::runModal(Window& window)
+{
+    FramelessView* view = viewOf(window);
+    if (!view || quitting_)
+        return;
+    QEventLoop loop;
+    connect(view, &FramelessView::unloaded, &loop, &QEventLoop::quit);
+    if (!view->isVisible()) {
+        view->setWindowModality(Qt::ApplicationModal);
+        view->show();
+    }
+    view->raise();
+    view->activateWindow();
+    loop.exec();
+}
+
+void QtPlatform::minimiseWindow(Window& window)
+{
+    if (FramelessView* view = viewOf(window))
+        view->showMinimized();
+}
+
+void QtPlatform::dragWindow(Window& window)
+{
+    if (FramelessView* view = viewOf(window))
+        view->beginDrag();
+}
+
+double QtPlatform::textWidth(FontRole font, const std::string& text)
+{
+    return QFontMetricsF(look::stripFont(font)).horizontalAdvance(toQString(text));
+}
+
+void QtPlatform::playSound(const std::string& path)
+{
+    const QString file = toQString(path);
+    if (!QFileInfo(file).isFile() || QMediaDevices::audioOutputs().isEmpty())
+        return;
+    if (!sound_)
+        sound_ = std::make_unique<QSoundEffect>();
+    sound_->stop();
+    sound_->setSource(QUrl::fromLocalFile(file));
+    sound_->play();
+}
+
+std::string QtPlatform::programFolder()
+{
+    return fromQString(QCoreApplication::applicationDirPath());
+}
+
+void QtPlatform::refreshViews()
+{
+    for (auto& [window, view] : views_)
+        view->refresh();
+}
+
+void QtPlatform::atSafePoint()
+{
+    for (auto& view : retired_)
+        if (view)
+            view->deleteLater();
+    retired_.clear();
+}
+
+void QtPlatform::quit()
+{
+    quitting_ = true;
+    for (auto& [window, view] : views_)
+        view->hide();
+    // Ends the main loop and every nested one, so waits and modal windows return.
+    QCoreApplication::exit(0);
+}
+
+} // namespace kx

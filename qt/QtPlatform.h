@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+class QSoundEffect;
+
+namespace kx {
+
+class FramelessView;
+class Game;
+
+// The Platform on Qt: one frameless view per engine window, nested event
+// loops for waits and modal windows, Qt's dialogs, clipboard and sound.
+class QtPlatform final : public QObject, public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // The game whose windows the views dispatch to; set before it starts.
+    void attach(Game& game) { game_ = &game; }
+    FramelessView* viewOf(const Window& window) const;
+    bool quitting() const { return quitting_; }
+
+    void processEvents() override;
+    void wait(double seconds) override;
+    double monotonicSeconds() override;
+    double timeOfDaySeconds() override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    void windowLoaded(Window& window) override;
+    void windowUnloaded(Window& window) override;
+    void showWindow(Window& window) override;
+    void runModal(Window& window) override;
+    void minimiseWindow(Window& window) override;
+    void dragWindow(Window& window) override;
+    double textWidth(FontRole font, const std::string& text) override;
+    void playSound(const std::string& path) override;
+    std::string programFolder() override;
+    void refreshViews() override;
+    void atSafePoint() override;
+    void quit() override;
+
+private:
+    void place(FramelessView& view, const Window& window);
+
+    Game* game_ = nullptr;
+    std::map<const Window*, FramelessView*> views_;
+    std::vector<QPointer<FramelessView>> retired_;
+    QElapsedTimer clock_;
+    std::unique_ptr<QSoundEffect> sound_;
+    bool quitting_ = false;
+};
+
+} // namespace kx

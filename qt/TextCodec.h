@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace kx {
+
+// Game texts are Windows-1252 bytes; the screen wants Unicode.
+QString toQString(const std::string& text);
+// Characters that Windows-1252 lacks become "?".
+std::string fromQString(const QString& text);
+
+} // namespace kx

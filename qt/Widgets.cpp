@@ -1,0 +1,138 @@
+#include "Widgets.h"
+
+#include "Look.h"
+#include "TextCodec.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kx {
+
+int engineButtons(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int engineShift(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+StripWidget::StripWidget(FontRole font, QWidget* parent) : QWidget(parent), font_(font)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StripWidget::setPrinted(const std::vector<PictureBox::Printed>& printed)
+{
+    if (printed == printed_)
+        return;
+    printed_ = printed;
+    update();
+}
+
+void StripWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), look::kStrip);
+    painter.setPen(look::kStripText);
+    const QFont font = look::stripFont(font_);
+    painter.setFont(font);
+    const int ascent = QFontMetrics(font).ascent();
+    // The engine prints at the top of the text; Qt draws on the baseline.
+    for (const auto& item : printed_)
+        painter.drawText(QPointF(item.x, item.y + ascent), toQString(item.text));
+}
+
+void StripWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool skip = afterDoubleClick_;
+    afterDoubleClick_ = false;
+    if (!skip && rect().contains(event->position().toPoint()) && onClick)
+        onClick();
+}
+
+void StripWidget::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // The release that ends a double click is not a click of its own.
+    afterDoubleClick_ = true;
+    if (onDoubleClick)
+        onDoubleClick();
+}
+
+void StripWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onMouseMove)
+        onMouseMove(engineButtons(event->buttons()), engineShift(event->modifiers()),
+                    event->position().x(), event->position().y());
+}
+
+ClickArea::ClickArea(const QString& mark, QWidget* parent) : QWidget(parent), mark_(mark) {}
+
+void ClickArea::paintEvent(QPaintEvent*)
+{
+    if (mark_.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(look::kText, 1.2));
+    const QRectF box = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    if (mark_ == "_")
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+    else if (mark_ == "x") {
+        painter.drawLine(box.topLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomLeft());
+    } else {
+        painter.setFont(look::uiFont());
+        painter.drawText(rect(), Qt::AlignCenter, mark_);
+    }
+}
+
+void ClickArea::mousePressEvent(QMouseEvent*)
+{
+    if (onPress)
+        onPress();
+}
+
+void ClickArea::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (rect().contains(event->position().toPoint()) && onClick)
+        onClick();
+}
+
+} // namespace kx
+
+#include "core/Timing.h"
+
+namespace kx {
+
+StripTicker::StripTicker(QObject* owner) : pacer_(timing::kStripTickSeconds)
+{
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(static_cast<int>(timing::kStripTickSeconds * 1000));
+    QObject::connect(&timer_, &QTimer::timeout, owner, [this] { fire(); });
+}
+
+void StripTicker::setRunning(bool running)
+{
+    if (running == timer_.isActive())
+        return;
+    if (running) {
+        clock_.start();
+        pacer_.start(0);
+        timer_.start();
+    } else {
+        timer_.stop();
+    }
+}
+
+void StripTicker::fire()
+{
+    for (int n = pacer_.due(clock_.nsecsElapsed() / 1e9); n > 0 && timer_.isActive(); --n)
+        if (onTick)
+            onTick();
+}
+
+} // namespace kx

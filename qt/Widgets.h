@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/Controls.h"
+#include "platform/Platform.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+namespace kx {
+
+// Mouse buttons and modifier keys as the engine counts them (1 left, 2 right,
+// 4 middle; 1 Shift, 2 Ctrl, 4 Alt).
+int engineButtons(Qt::MouseButtons buttons);
+int engineShift(Qt::KeyboardModifiers modifiers);
+
+// A picture box: draws what the engine printed into it and reports the mouse.
+class StripWidget : public QWidget {
+public:
+    StripWidget(FontRole font, QWidget* parent);
+    // Repaints only when the printed texts changed.
+    void setPrinted(const std::vector<PictureBox::Printed>& printed);
+    const std::vector<PictureBox::Printed>& printed() const { return printed_; }
+
+    std::function<void()> onClick, onDoubleClick;
+    std::function<void(int button, int shift, double x, double y)> onMouseMove;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    FontRole font_;
+    std::vector<PictureBox::Printed> printed_;
+    bool afterDoubleClick_ = false;
+};
+
+// An invisible label of a skin with a mark drawn on it: the title strip or a
+// corner mark.  Pressing reports at once (to start a drag), clicking on release.
+class ClickArea : public QWidget {
+public:
+    ClickArea(const QString& mark, QWidget* parent);
+
+    std::function<void()> onPress, onClick;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString mark_;
+};
+
+} // namespace kx
+
+#include "TickPacer.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace kx {
+
+// Drives an engine timer at the pace of the desktop the game was made for.
+class StripTicker {
+public:
+    explicit StripTicker(QObject* owner);
+    // Starts or stops ticking; starting again begins a fresh count.
+    void setRunning(bool running);
+    bool running() const { return timer_.isActive(); }
+
+    std::function<void()> onTick;
+
+private:
+    void fire();
+
+    QTimer timer_;
+    QElapsedTimer clock_;
+    TickPacer pacer_;
+};
+
+} // namespace kx
