@@ -262,7 +262,6 @@ void frmRara::Timer1_Timer()
         Picture1.CurrentY = 6;
         Picture1.Print(StatusLine(false));
     }
-    g.platform().processEvents();
 }
 
 } // namespace kx

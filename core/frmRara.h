@@ -55,6 +55,9 @@ public:
     void Picture1_DblClick();
     void Picture1_MouseMove(int button, int shift, double x, double y);
     void Picture1_Paint();
+    // One step of the strip.  It does not run window events itself: the event
+    // loop runs between ticks, and a dialog opened from inside a tick would
+    // hold the strip still until it closed.
     void Timer1_Timer();
 
     // Fills the list with about a third of the servers and selects the first.

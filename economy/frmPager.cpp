@@ -58,7 +58,6 @@ void frmPager::Timer1_Timer()
         s.PagerScroll -= 2;
     else
         s.PagerScroll = Picture1.ScaleWidth();
-    game().platform().processEvents();
 }
 
 void frmPager::Picture1_MouseMove(int button, int /*shift*/, double x, double /*y*/)

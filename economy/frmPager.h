@@ -30,6 +30,8 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    // One step of the marquee; like the main window's strip, it leaves window
+    // events to the event loop between ticks.
     void Timer1_Timer();
     void Picture1_MouseMove(int button, int shift, double x, double y);
     void Label1_MouseDown();

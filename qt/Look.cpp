@@ -42,6 +42,8 @@ const char* styleSheet()
                     selection-background-color: #2f6f45; }
         QScrollBar:vertical { background: #1c2127; width: 10px; }
         QScrollBar::handle:vertical { background: #4a596a; min-height: 12px; }
+        QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }
+        QAbstractScrollArea::corner { background: #1c2127; }
     )";
 }
 

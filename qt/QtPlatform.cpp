@@ -8,6 +8,7 @@
 #include "economy/frmPager.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QAudioDevice>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -24,7 +25,23 @@
 
 namespace kx {
 
-QtPlatform::QtPlatform() { clock_.start(); }
+QtPlatform::QtPlatform(std::function<void()> endApplication)
+    : endApplication_(std::move(endApplication))
+{
+    clock_.start();
+}
+
+std::function<void()> QtPlatform::defaultEnd()
+{
+    return [] { QCoreApplication::exit(0); };
+}
+
+void QtPlatform::runLoop(QEventLoop& loop)
+{
+    loops_.push_back(&loop);
+    loop.exec();
+    std::erase(loops_, &loop);
+}
 
 QtPlatform::~QtPlatform()
 {
@@ -53,7 +70,7 @@ void QtPlatform::wait(double seconds)
     QEventLoop loop;
     QTimer::singleShot(static_cast<int>(std::lround(seconds * 1000)), Qt::PreciseTimer, &loop,
                        &QEventLoop::quit);
-    loop.exec();
+    runLoop(loop);
 }
 
 double QtPlatform::monotonicSeconds() { return clock_.nsecsElapsed() / 1e9; }
@@ -138,7 +155,7 @@ void QtPlatform::runModal(Window& window)
     }
     view->raise();
     view->activateWindow();
-    loop.exec();
+    runLoop(loop);
 }
 
 void QtPlatform::minimiseWindow(Window& window)
@@ -194,8 +211,12 @@ void QtPlatform::quit()
     quitting_ = true;
     for (auto& [window, view] : views_)
         view->hide();
-    // Ends the main loop and every nested one, so waits and modal windows return.
-    QCoreApplication::exit(0);
+    // Waits, modal windows and an open input box return at once.
+    for (QEventLoop* loop : loops_)
+        loop->quit();
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
+    endApplication_();
 }
 
 } // namespace kx

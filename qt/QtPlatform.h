@@ -6,10 +6,12 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
 
+class QEventLoop;
 class QSoundEffect;
 
 namespace kx {
@@ -21,7 +23,9 @@ class Game;
 // loops for waits and modal windows, Qt's dialogs, clipboard and sound.
 class QtPlatform final : public QObject, public Platform {
 public:
-    QtPlatform();
+    // `endApplication` ends the main event loop once the game is over; tests,
+    // which run no main loop, pass their own.
+    explicit QtPlatform(std::function<void()> endApplication = defaultEnd());
     ~QtPlatform() override;
 
     // The game whose windows the views dispatch to; set before it starts.
@@ -49,6 +53,9 @@ public:
     void quit() override;
 
 private:
+    static std::function<void()> defaultEnd();
+    // Runs a nested loop until `quit` or the end of the program stops it.
+    void runLoop(QEventLoop& loop);
     void place(FramelessView& view, const Window& window);
 
     Game* game_ = nullptr;
@@ -56,6 +63,8 @@ private:
     std::vector<QPointer<FramelessView>> retired_;
     QElapsedTimer clock_;
     std::unique_ptr<QSoundEffect> sound_;
+    std::function<void()> endApplication_;
+    std::vector<QEventLoop*> loops_;
     bool quitting_ = false;
 };
 
