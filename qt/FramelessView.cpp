@@ -5,7 +5,6 @@
 #include "core/Window.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,7 +41,8 @@ void FramelessView::beginDrag()
         return;
     // No window manager to move it: follow the mouse by hand.
     dragging_ = true;
-    dragOffset_ = QCursor::pos() - pos();
+    // Measured from the press: the mouse may have moved on before this runs.
+    dragOffset_ = pressedAt_ - pos();
     grabMouse();
 }
 

@@ -27,6 +27,8 @@ public:
     virtual void refresh() = 0;
     // Moves the window with the mouse until the button is released.
     void beginDrag();
+    // Where the mouse went down on the title strip, on the screen.
+    void notePress(QPoint global) { pressedAt_ = global; }
 
 signals:
     void unloaded();
@@ -59,6 +61,7 @@ private:
     Window* window_;
     Rect titleStrip_;
     bool dragging_ = false;
+    QPoint pressedAt_;
     QPoint dragOffset_;
 };
 

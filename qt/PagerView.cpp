@@ -12,7 +12,10 @@ PagerView::PagerView(Game& game, frmPager& window) : FramelessView(game, window)
     setTitleStrip(window.Label1.rect);
     auto* title = new ClickArea({}, this);
     title->setGeometry(look::pixels(window.Label1.rect));
-    title->onPress = [this] { handle([this] { pager()->Label1_MouseDown(); }); };
+    title->onPress = [this](QPoint at) {
+        notePress(at);
+        handle([this] { pager()->Label1_MouseDown(); });
+    };
     auto* minimise = new ClickArea("_", this);
     minimise->setGeometry(look::pixels(window.Label2.rect));
     minimise->onClick = [this] { handle([this] { pager()->Label2_Click(); }); };

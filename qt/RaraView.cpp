@@ -34,7 +34,10 @@ RaraView::RaraView(Game& game, frmRara& window) : FramelessView(game, window), t
     setTitleStrip(window.Label1.rect);
     auto* title = new ClickArea({}, this);
     title->setGeometry(look::pixels(window.Label1.rect));
-    title->onPress = [this] { handle([this] { rara()->Label1_MouseDown(); }); };
+    title->onPress = [this](QPoint at) {
+        notePress(at);
+        handle([this] { rara()->Label1_MouseDown(); });
+    };
     auto* minimise = new ClickArea("_", this);
     minimise->setGeometry(look::pixels(window.Label3.rect));
     minimise->onClick = [this] { handle([this] { rara()->Label3_Click(); }); };

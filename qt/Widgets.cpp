@@ -90,10 +90,10 @@ void ClickArea::paintEvent(QPaintEvent*)
     }
 }
 
-void ClickArea::mousePressEvent(QMouseEvent*)
+void ClickArea::mousePressEvent(QMouseEvent* event)
 {
     if (onPress)
-        onPress();
+        onPress(event->globalPosition().toPoint());
 }
 
 void ClickArea::mouseReleaseEvent(QMouseEvent* event)

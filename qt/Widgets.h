@@ -44,7 +44,9 @@ class ClickArea : public QWidget {
 public:
     ClickArea(const QString& mark, QWidget* parent);
 
-    std::function<void()> onPress, onClick;
+    // Pressing gives the mouse's place on the screen at the press.
+    std::function<void(QPoint)> onPress;
+    std::function<void()> onClick;
 
 protected:
     void paintEvent(QPaintEvent*) override;

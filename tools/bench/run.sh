@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Measures the game under a virtual X server: time to the welcome pager next
+# to a bare Qt window's time to show, processor time at rest and while the
+# information strip scrolls, and resident memory.
+# Usage: tools/bench/run.sh [build folder]   (needs xvfb, xdotool and bc)
+set -euo pipefail
+build=$(realpath "${1:-build}")
+game="$build/kestrix"
+bare="$build/bench/bare_window"
+[ -x "$game" ] && [ -x "$bare" ] || { echo "build the game first: $game, $bare" >&2; exit 1; }
+for tool in Xvfb xdotool bc; do
+  command -v $tool >/dev/null || { echo "missing $tool (apt-get install xvfb xdotool)" >&2; exit 1; }
+done
+
+display=:77
+Xvfb $display -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+pids=()
+trap 'kill "${pids[@]}" $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 200); do [ -S /tmp/.X11-unix/X77 ] && break; sleep 0.05; done
+
+now() { date +%s.%N; }
+wait_for_window() { until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do sleep 0.005; done; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+cpu_seconds_over() {
+  local pid=$1 seconds=$2 before after
+  before=$(cpu_ticks "$pid"); sleep "$seconds"; after=$(cpu_ticks "$pid")
+  echo "($after - $before) / $(getconf CLK_TCK)" | bc -l
+}
+click_in() { # window id, x, y inside the window
+  local id=$1 x=$2 y=$3 wx wy
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + x)) $((Y + y)) click 1
+}
+
+start=$(now); "$bare" >/dev/null 2>&1 & pids+=($!)
+wait_for_window "Bare Qt Window"; bare_time=$(echo "$(now) - $start" | bc -l)
+start=$(now); "$game" >/dev/null 2>&1 & game_pid=$!; pids+=($game_pid)
+wait_for_window "Pager Message"; game_time=$(echo "$(now) - $start" | bc -l)
+
+pager=$(xdotool search --onlyvisible --name '^Pager Message$' | head -1)
+click_in "$pager" 164 90            # "Okay"
+wait_for_window "Welcome newbie!"
+sleep 0.2
+xdotool key ctrl+a type bench
+xdotool key Return
+sleep 1
+rest=$(cpu_seconds_over "$game_pid" 10)
+
+main=$(xdotool search --onlyvisible --name '^Kestrix$' | head -1)
+scroll_start=$(cpu_ticks "$game_pid")
+for _ in 1 2 3 4; do               # the details take about three seconds to pass
+  click_in "$main" 200 280
+  sleep 2.5
+done
+scroll_end=$(cpu_ticks "$game_pid")
+scrolling=$(echo "($scroll_end - $scroll_start) / $(getconf CLK_TCK)" | bc -l)
+rss=$(awk '/VmRSS/ {print $2, $3}' "/proc/$game_pid/status")
+
+printf 'start to window, bare Qt window:      %.3f s\n' "$bare_time"
+printf 'start to welcome pager, Kestrix:      %.3f s\n' "$game_time"
+printf 'processor time over 10 s at rest:     %.3f s\n' "$rest"
+printf 'processor time over 10 s of scrolling: %.3f s\n' "$scrolling"
+printf 'resident memory:                      %s\n' "$rss"

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what the game needs (Debian 12), builds it, then plays or tests.
+#   tools/setup.sh play   build the game and start it
+#   tools/setup.sh test   build everything and run every test, also under the sanitizers
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-}
+case "$mode" in play|test) ;; *) echo "usage: $0 play|test" >&2; exit 2 ;; esac
+
+packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev
+          libqt6widgets6 libqt6multimedia6 fonts-dejavu-core)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  echo "Installing ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+build() { # folder, extra cmake options...
+  local folder=$1; shift
+  cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$folder" --parallel "$jobs"
+}
+
+if [ "$mode" = play ]; then
+  build build -DKESTRIX_TESTS=OFF
+  exec build/kestrix
+fi
+
+build build
+ctest --test-dir build --output-on-failure --parallel "$jobs"
+build build-sanitize -DKESTRIX_SANITIZE=ON
+ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
