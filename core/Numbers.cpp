@@ -40,10 +40,9 @@ std::string FormatAmount(double x)
 {
     if (!std::isfinite(x))
         return NumberText(x);
-    const bool whole = x == std::floor(x);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, whole ? "%.0f" : "%.1f", std::fabs(x));
-    std::string text = buffer;
+    const char* pattern = x == std::floor(x) ? "%.0f" : "%.1f";
+    std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, pattern, std::fabs(x))), '\0');
+    std::snprintf(text.data(), text.size() + 1, pattern, std::fabs(x));
     std::string decimals;
     if (const auto dot = text.find('.'); dot != std::string::npos) {
         decimals = text.substr(dot);

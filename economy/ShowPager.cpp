@@ -7,6 +7,8 @@ std::int16_t Game::ShowPager(const std::string& text, bool twoButtons)
 {
     if (ended_)
         return twoButtons ? 3 : 1;
+    // The message's window must outlive its unloading until its answer is read.
+    Dispatching scope(*this);
     // A message raised while another is up waits its turn instead of taking
     // over the window that is already showing.
     while (pager_ && !ended_)
@@ -23,7 +25,8 @@ std::int16_t Game::ShowPager(const std::string& text, bool twoButtons)
     platform_.refreshViews();
     if (isLoaded(pager))
         platform_.runModal(pager);
-    return static_cast<std::int16_t>(state.PagerAnswer);
+    // PagerAnswer is shared: a message raised meanwhile may have been answered after this one.
+    return static_cast<std::int16_t>(pager.Answer);
 }
 
 } // namespace kx

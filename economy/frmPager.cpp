@@ -27,6 +27,7 @@ void frmPager::Form_Load()
 void frmPager::answer(float value)
 {
     answered_ = true;
+    Answer = value;
     game().state.PagerAnswer = value;
     Timer1.Enabled = false;
     game().unload(*this);
@@ -34,8 +35,10 @@ void frmPager::answer(float value)
 
 void frmPager::Form_Unload()
 {
-    if (!answered_)
-        game().state.PagerAnswer = Command1.Visible ? 1 : 3;
+    if (!answered_) {
+        Answer = Command1.Visible ? 1 : 3;
+        game().state.PagerAnswer = Answer;
+    }
     Timer1.Enabled = false;
 }
 

@@ -21,6 +21,7 @@ public:
     Timer Timer1; // moves the message
     Button Command1, Command2, Command3; // "Okay", "Yes", "No"
     double LastMouseX = 0;
+    float Answer = 0; // the button that closed this message
 
     void Form_Load();
     // A pager closed without a button answers as a refusal would: "Okay" when

@@ -32,7 +32,7 @@ bool ModalAnswerer::answerPager()
         if (onPager)
             onPager(*pager);
         const bool asks = pager->button(2)->isVisible();
-        int answer = asks ? 3 : 1;
+        int answer = choosePager ? choosePager(asks) : asks ? 3 : 1;
         if (!pagerAnswers.empty()) {
             answer = pagerAnswers.front();
             pagerAnswers.pop_front();
@@ -53,6 +53,11 @@ bool ModalAnswerer::answerInput()
         if (!dialog || !dialog->isVisible())
             continue;
         inputTitles << dialog->windowTitle();
+        if (inputs.empty() && chooseInput) {
+            dialog->setTextValue(chooseInput(dialog->windowTitle()));
+            dialog->accept();
+            return true;
+        }
         if (inputs.empty()) {
             // An unscripted alias box would come back for ever: give it a name.
             if (dialog->windowTitle() == "Welcome newbie!") {

@@ -20,11 +20,14 @@ public:
     explicit ModalAnswerer(kx::Game& game);
 
     // Pager answers in order: 1 "Okay", 2 "Yes", 3 "No", 0 closes the window.
-    // Without a script the pager gets "Okay", or "No" when it asks.
     std::deque<int> pagerAnswers;
     std::deque<QString> inputs;
     QStringList pagerTexts;
     QStringList inputTitles;
+    // Picks the answers and inputs the scripts run out of; by default a pager
+    // gets "Okay", or "No" when it asks, and an input box is cancelled.
+    std::function<int(bool asks)> choosePager;
+    std::function<QString(const QString& title)> chooseInput;
     // Runs on each pager before it is answered.
     std::function<void(kx::PagerView&)> onPager;
 

@@ -16,7 +16,11 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <QPointer>
+
+#include <ctime>
 #include <memory>
+#include <random>
 
 using namespace kx;
 
@@ -203,6 +207,86 @@ private slots:
         QApplication::sendEvent(&view, &move);
         QTest::mouseRelease(&view, Qt::LeftButton);
         QCOMPARE(view.pos(), before + QPoint(35, 35));
+    }
+
+    void pauseKeepsWindowsAliveWithoutBusyWaiting()
+    {
+        newGame("neo");
+        bool timerRan = false;
+        QTimer::singleShot(50, [&] { timerRan = true; });
+        QElapsedTimer wall;
+        wall.start();
+        const std::clock_t cpuBefore = std::clock();
+        game->dispatch([&] { game->Pause(0.4); });
+        const double cpu = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+        QVERIFY(wall.elapsed() >= 395);
+        QVERIFY(timerRan);
+        QVERIFY2(cpu < 0.1, qPrintable(QString::number(cpu)));
+    }
+
+    void gameOverOffersANewGameThatReplacesTheMainWindow()
+    {
+        newGame("neo");
+        QPointer<RaraView> old = &mainView();
+        game->state.Funds = -1;
+        // "Game Over" gets Okay, the question Yes, the new welcome Okay.
+        answerer->pagerAnswers = {1, 2, 1};
+        answerer->inputs.push_back("trinity");
+        QTest::mouseClick(old->button(6), Qt::LeftButton);
+        QCOMPARE(answerer->pagerTexts.mid(1, 2),
+                 QStringList({"You don't have enough money!  Game Over.",
+                              "Would you like to start a new game?"}));
+        RaraView& fresh = mainView();
+        QVERIFY(&fresh != old.data());
+        QVERIFY(fresh.isVisible());
+        QVERIFY(!old || !old->isVisible());
+        QCOMPARE(fresh.strip()->printed().at(0).text, std::string("Trinity on day 1 out of 30"));
+        QVERIFY(labelTexts(fresh).contains("$2,000"));
+        QCOMPARE(game->state.DayCount, 1.0f);
+    }
+
+    // Random clicks, keys and answers in any order must never crash the game or leave
+    // a window behind; run under the sanitizers this finds use-after-free at once.
+    void monkeyClicksNeverBreakTheGame()
+    {
+        std::mt19937 dice(7);
+        auto roll = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(dice); };
+        newGame("neo");
+        answerer->choosePager = [&](bool asks) { return asks ? roll(4) == 0 ? 0 : 2 + roll(2) : roll(3) == 0 ? 0 : 1; };
+        answerer->chooseInput = [&](const QString&) {
+            return QStringList{"", "micro", "Tavrik", "qelvun", "zed", " a "}.at(roll(6));
+        };
+        for (int step = 0; step < 400; ++step) {
+            if (game->ended()) {
+                cleanup();
+                newGame("neo");
+                answerer->choosePager = [&](bool asks) { return asks ? 3 : 1; };
+            }
+            RaraView& view = mainView();
+            switch (roll(9)) {
+            case 0: QTest::mouseClick(view.button(1 + roll(7)), Qt::LeftButton); break;
+            case 1: QTest::mouseClick(view.strip(), Qt::LeftButton); break;
+            case 2: QTest::mouseDClick(view.strip(), Qt::LeftButton); break;
+            case 3: {
+                QMouseEvent move(QEvent::MouseMove, QPointF(roll(230), 5), QPointF(), Qt::NoButton,
+                                 Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(view.strip(), &move);
+                break;
+            }
+            case 4:
+                if (QTreeWidgetItem* item = view.serverList()->topLevelItem(roll(5)))
+                    QTest::mouseClick(view.serverList()->viewport(), Qt::LeftButton, {},
+                                      view.serverList()->visualItemRect(item).center());
+                break;
+            case 5: QTest::mouseDClick(view.serverList()->viewport(), Qt::LeftButton); break;
+            case 6: game->state.Funds = roll(3) == 0 ? -5.0f : 100.0f; break;
+            case 7: QTest::qWait(roll(40)); break;
+            case 8:
+                if (roll(10) == 0)
+                    view.close();
+                break;
+            }
+        }
     }
 
     void windows1252TextRoundTrips()

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/Window.h"
+#include "platform/Platform.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kx {
+class frmPager;
+} // namespace kx
+
+namespace kxtest {
+
+// The buttons a test can press on the pager; Close stands for the window
+// system's close command.
+enum Press : int { Close = 0, Okay = 1, Yes = 2, No = 3 };
+
+// One message the pager showed: its text, the buttons it offered and what
+// was pressed.
+struct PagerMessage {
+    std::string text;
+    bool okay = false, yes = false, no = false;
+    int pressed = -1; // a Press; -1 while unanswered (or closed by someone else)
+    bool defaulted = false; // nothing was scripted, so the fake answered on its own
+};
+
+struct InputRequest {
+    std::string prompt, title, defaultText;
+    bool operator==(const InputRequest&) const = default;
+};
+
+// The window system as the engine sees it, without windows: a clock that
+// moves only when waited on, text six pixels to a character, and scripted
+// answers for the input box and the pager.
+class FakePlatform final : public kx::Platform {
+public:
+    FakePlatform();
+
+    // Script.
+    std::deque<std::string> inputAnswers;
+    std::deque<int> pagerPresses; // a Press each
+    // Runs once for each new message while it shows, before it is answered.
+    std::function<void(kx::frmPager&)> whilePagerShows;
+    // Runs for each input box before it is answered.
+    std::function<void(const InputRequest&)> whileInputShows;
+    double charWidth = 6;
+    double dayStartSeconds = 45000.25; // the time of day when the clock reads 0
+
+    // Records.
+    double clock = 0;
+    std::vector<InputRequest> inputs;
+    std::vector<PagerMessage> messages;
+    std::vector<std::string> sounds;
+    std::vector<kx::WindowKind> loaded, unloaded, shown, minimised, dragged;
+    std::vector<std::string> events; // "show Kestrix", "pager <text>", "input <title>", "quit"
+    int quitCalls = 0, refreshCalls = 0, safePoints = 0, eventRuns = 0, waits = 0;
+
+    // Forgets what was recorded so far (the script stays).
+    void clearRecords();
+    std::vector<std::string> messageTexts() const;
+
+    void processEvents() override;
+    void wait(double seconds) override;
+    double monotonicSeconds() override;
+    double timeOfDaySeconds() override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    void windowLoaded(kx::Window& window) override;
+    void windowUnloaded(kx::Window& window) override;
+    void showWindow(kx::Window& window) override;
+    void runModal(kx::Window& window) override;
+    void minimiseWindow(kx::Window& window) override;
+    void dragWindow(kx::Window& window) override;
+    double textWidth(kx::FontRole font, const std::string& text) override;
+    void playSound(const std::string& path) override;
+    std::string programFolder() override;
+    void refreshViews() override;
+    void atSafePoint() override;
+    void quit() override;
+
+private:
+    void answerPager(kx::frmPager& pager, std::size_t message);
+
+    struct Showing {
+        const kx::Window* window;
+        std::size_t message;
+    };
+    std::vector<Showing> showing_;
+    std::string folder_;
+};
+
+} // namespace kxtest
