@@ -80,6 +80,18 @@ public:
     void RestartGame();
     void EndGame();
 
+    // The connected server's files.
+    // Makes the 2 to 10 files of the server being connected to.
+    void GenerateServerFiles();
+    std::string MakeHintFile(int slot); // also names the file
+    std::string MakeOrdinaryFile(int slot); // also names the file
+    std::string PaymentDatabaseText();
+    std::string RandomDatabaseName();
+    std::string RandomFileStem();
+    std::string PickServerFile();
+    // The note a server shows after a correct password.
+    std::string ServerNote();
+
     // The pager: 1 "Okay", 2 "Yes", 3 "No".
     std::int16_t ShowPager(const std::string& text, bool twoButtons);
 

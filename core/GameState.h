@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kx {
 
@@ -11,6 +12,8 @@ inline constexpr int kWorldSize = 100;
 inline constexpr int kItemSlots = 11;
 inline constexpr int kPoolSize = 100;
 inline constexpr int kFinalDay = 30;
+inline constexpr int kFileSlots = 10;
+inline constexpr char kLineBreak = '\xFF'; // separates the lines of a game text
 
 // Tables are numbered from 1 as the game counts them; element 0 is unused.
 template <typename T, int N>
@@ -24,6 +27,15 @@ struct ServerRecord {
     std::string UserName;
     std::string Password;
     bool NoAccess = false; // the player is blocked from this server for good
+};
+
+// A file on the connected server.
+struct ServerFile {
+    std::int16_t Reserved = 0; // set to 0 for every generated file; nothing reads it
+    std::string Text; // what "read" prints
+    std::string Name; // what "dir" lists
+    bool IsHintFile = false; // its text betrays the server's payment limit
+    bool IsPaymentDatabase = false; // the file a payment is written to
 };
 
 // The store every window and procedure reads and writes.
@@ -45,6 +57,17 @@ struct GameState {
     Slots<ServerRecord, kServerSlots> Server{};
     Slots<std::string, kPoolSize> UserNamePool{};
     Slots<std::string, kPoolSize> PasswordPool{};
+
+    // The terminal and the connected server.
+    float ServerIndex = 0; // the server being connected to
+    std::string CurrentServerName;
+    bool AwaitingName = false;
+    bool AwaitingPassword = false;
+    bool Disconnected = false;
+    std::vector<std::string> TermLines; // the transcript, every line starting with ">"
+    float TermLineCount = 0;
+    Slots<ServerFile, kFileSlots> ServerFiles{};
+    float FileCount = 0;
 
     // The pager.
     std::string PagerText;

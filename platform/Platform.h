@@ -24,6 +24,9 @@ public:
     virtual double monotonicSeconds() = 0;
     // Seconds since local midnight, with fraction.
     virtual double timeOfDaySeconds() = 0;
+    // Today's date and the time now, in the system's short date and long time formats.
+    virtual std::string dateText() = 0;
+    virtual std::string timeText() = 0;
 
     // A blocking input box; Cancel gives the empty text.
     virtual std::string inputBox(const std::string& prompt, const std::string& title,
@@ -41,6 +44,8 @@ public:
 
     // Width in pixels of `text` printed in the given font.
     virtual double textWidth(FontRole font, const std::string& text) = 0;
+    // Puts plain text on the clipboard in place of what it held.
+    virtual void setClipboardText(const std::string& text) = 0;
     // Plays a WAV file without waiting; a new sound cuts off the one playing.
     virtual void playSound(const std::string& path) = 0;
     // The folder the program was started from, without a trailing separator.

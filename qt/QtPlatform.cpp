@@ -10,6 +10,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QAudioDevice>
+#include <QClipboard>
+#include <QDate>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -78,6 +82,24 @@ double QtPlatform::monotonicSeconds() { return clock_.nsecsElapsed() / 1e9; }
 double QtPlatform::timeOfDaySeconds()
 {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+std::string QtPlatform::dateText()
+{
+    return fromQString(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+std::string QtPlatform::timeText()
+{
+    // The long format with seconds, without the time zone some locales add.
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression("\\s*t+"));
+    return fromQString(QLocale::system().toString(QTime::currentTime(), format.trimmed()));
+}
+
+void QtPlatform::setClipboardText(const std::string& text)
+{
+    QGuiApplication::clipboard()->setText(toQString(text));
 }
 
 std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,

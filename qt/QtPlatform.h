@@ -37,6 +37,8 @@ public:
     void wait(double seconds) override;
     double monotonicSeconds() override;
     double timeOfDaySeconds() override;
+    std::string dateText() override;
+    std::string timeText() override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     void windowLoaded(Window& window) override;
@@ -46,6 +48,7 @@ public:
     void minimiseWindow(Window& window) override;
     void dragWindow(Window& window) override;
     double textWidth(FontRole font, const std::string& text) override;
+    void setClipboardText(const std::string& text) override;
     void playSound(const std::string& path) override;
     std::string programFolder() override;
     void refreshViews() override;

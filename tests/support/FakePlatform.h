@@ -48,12 +48,15 @@ public:
     std::function<void(const InputRequest&)> whileInputShows;
     double charWidth = 6;
     double dayStartSeconds = 45000.25; // the time of day when the clock reads 0
+    std::string date = "12/6/2026";
+    std::string time = "12:30:00 PM";
 
     // Records.
     double clock = 0;
     std::vector<InputRequest> inputs;
     std::vector<PagerMessage> messages;
     std::vector<std::string> sounds;
+    std::string clipboard = "(untouched)";
     std::vector<kx::WindowKind> loaded, unloaded, shown, minimised, dragged;
     std::vector<std::string> events; // "show Kestrix", "pager <text>", "input <title>", "quit"
     int quitCalls = 0, refreshCalls = 0, safePoints = 0, eventRuns = 0, waits = 0;
@@ -66,6 +69,8 @@ public:
     void wait(double seconds) override;
     double monotonicSeconds() override;
     double timeOfDaySeconds() override;
+    std::string dateText() override { return date; }
+    std::string timeText() override { return time; }
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     void windowLoaded(kx::Window& window) override;
@@ -75,6 +80,7 @@ public:
     void minimiseWindow(kx::Window& window) override;
     void dragWindow(kx::Window& window) override;
     double textWidth(kx::FontRole font, const std::string& text) override;
+    void setClipboardText(const std::string& text) override { clipboard = text; }
     void playSound(const std::string& path) override;
     std::string programFolder() override;
     void refreshViews() override;
