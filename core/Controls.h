@@ -26,6 +26,16 @@ struct Button {
     bool Visible = true;
 };
 
+struct TextBox {
+    Rect rect;
+    std::string Text;
+};
+
+struct ScrollBar {
+    Rect rect;
+    int Min = 0, Max = 0, Value = 0;
+};
+
 struct Timer {
     bool Enabled = false;
 };

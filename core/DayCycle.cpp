@@ -3,6 +3,7 @@
 #include "Numbers.h"
 #include "economy/frmPager.h"
 #include "frmRara.h"
+#include "terminal/frmTerminal.h"
 
 namespace kx {
 
@@ -12,11 +13,16 @@ void Game::SkipDay()
         EndGame();
         return;
     }
+    AdvanceDay();
+    FillServerList();
+    RefreshStatus();
+}
+
+void Game::AdvanceDay()
+{
     state.DayCount = state.DayCount + 1;
     state.Debt = static_cast<float>(static_cast<double>(state.Debt) * 1.1);
     state.BankFunds = static_cast<float>(static_cast<double>(state.BankFunds) * 1.01);
-    FillServerList();
-    RefreshStatus();
 }
 
 void Game::FillServerList()
@@ -77,6 +83,8 @@ void Game::RestartGame()
         return;
     if (pager_)
         unload(*pager_);
+    if (terminal_)
+        unload(*terminal_);
     state.Alias.clear();
     state.BankFunds = 0;
     state.FavourServer = 0;

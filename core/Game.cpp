@@ -3,6 +3,7 @@
 #include "RandomSource.h"
 #include "economy/frmPager.h"
 #include "frmRara.h"
+#include "terminal/frmTerminal.h"
 
 namespace kx {
 
@@ -11,7 +12,8 @@ Game::Game(Platform& platform, RandomSource& random) : platform_(platform), rand
 Game::~Game()
 {
     // Views must let go of their windows before the windows go.
-    for (Window* window : {static_cast<Window*>(pager_.get()), static_cast<Window*>(rara_.get())})
+    for (Window* window : {static_cast<Window*>(pager_.get()), static_cast<Window*>(terminal_.get()),
+                           static_cast<Window*>(rara_.get())})
         if (window)
             platform_.windowUnloaded(*window);
 }
@@ -50,9 +52,18 @@ frmPager& Game::loadPager()
     return window;
 }
 
+frmTerminal& Game::loadTerminal()
+{
+    terminal_ = std::make_unique<frmTerminal>(*this);
+    frmTerminal& window = *terminal_;
+    platform_.windowLoaded(window);
+    window.Form_Load();
+    return window;
+}
+
 bool Game::isLoaded(const Window& window) const
 {
-    return &window == rara_.get() || &window == pager_.get();
+    return &window == rara_.get() || &window == pager_.get() || &window == terminal_.get();
 }
 
 void Game::unload(Window& window)
@@ -65,6 +76,8 @@ void Game::unload(Window& window)
         retire(std::move(rara_));
     else if (&window == pager_.get())
         retire(std::move(pager_));
+    else if (&window == terminal_.get())
+        retire(std::move(terminal_));
 }
 
 void Game::retire(std::unique_ptr<Window> window)
@@ -80,6 +93,8 @@ void Game::EndProgram()
     ended_ = true;
     if (pager_)
         unload(*pager_);
+    if (terminal_)
+        unload(*terminal_);
     if (rara_)
         unload(*rara_);
     platform_.quit();

@@ -15,6 +15,7 @@ class RandomSource;
 class Window;
 class frmRara;
 class frmPager;
+class frmTerminal;
 
 // Owns the game state and the loaded windows, and holds the procedures that
 // every window shares.  One Game lives for the whole run of the program.
@@ -46,8 +47,10 @@ public:
     // Windows.
     frmRara* rara() const { return rara_.get(); }
     frmPager* pager() const { return pager_.get(); }
+    frmTerminal* terminal() const { return terminal_.get(); }
     frmRara& loadRara();
     frmPager& loadPager();
+    frmTerminal& loadTerminal();
     void unload(Window& window);
     bool isLoaded(const Window& window) const;
     // Closes every window and ends the program; nothing is saved.
@@ -60,6 +63,8 @@ public:
     static bool FileExists(const std::string& path);
     std::optional<int> FindServer(const std::string& name) const;
     void Pause(double seconds);
+    // Lets the window events that are waiting run.
+    void DoEvents();
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText);
     void PlaySound(const std::string& relativePath);
@@ -72,6 +77,8 @@ public:
 
     // Day cycle and status.
     void SkipDay();
+    // The day moves on: debt and bank money grow.
+    void AdvanceDay();
     void FillServerList();
     void RefreshStatus();
     // The labels and status line alone, without the check for a lost game.
@@ -79,6 +86,18 @@ public:
     void RateEquipment();
     void RestartGame();
     void EndGame();
+
+    // The terminal's screen; printing into a closed terminal prints nothing.
+    void TermPrint(const std::string& text);
+    void TermRefresh();
+    void TermClear();
+    // The server being connected to, or null when ServerIndex names no slot
+    // (a connect with nothing listed leaves it at 0).
+    ServerRecord* ConnectedServerOrNull();
+    // The same, or a blank record when there is none.
+    ServerRecord& ConnectedServer();
+    // The end of a payment: the day passes and the terminal closes.
+    void EndOfTransfer();
 
     // The connected server's files.
     // Makes the 2 to 10 files of the server being connected to.
@@ -108,6 +127,7 @@ private:
     RandomSource& random_;
     std::unique_ptr<frmRara> rara_;
     std::unique_ptr<frmPager> pager_;
+    std::unique_ptr<frmTerminal> terminal_;
     std::vector<std::unique_ptr<Window>> retired_;
     int handlerDepth_ = 0;
     bool ended_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace kx {
 
@@ -73,6 +74,27 @@ std::string NumberText(double x)
     if (mantissa == "-0")
         mantissa = "0";
     return exponent == std::string::npos ? mantissa : mantissa + text.substr(exponent);
+}
+
+std::optional<double> ParseNumber(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    const std::string body = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::size_t i = body[0] == '-' || body[0] == '+' ? 1 : 0;
+    int digits = 0, points = 0;
+    for (; i < body.size(); ++i) {
+        if (body[i] >= '0' && body[i] <= '9')
+            ++digits;
+        else if (body[i] == '.' && ++points == 1)
+            continue;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    return std::strtod(body.c_str(), nullptr);
 }
 
 namespace {

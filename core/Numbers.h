@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kx {
@@ -15,6 +16,9 @@ std::string FormatAmount(double x);
 // A number as plain text inside game texts: up to seven significant digits,
 // no leading blank ("7", "2.5", "63452.5").
 std::string NumberText(double x);
+// A number typed by the player: optional blanks, an optional sign, digits with
+// at most one decimal point; nothing else.
+std::optional<double> ParseNumber(const std::string& text);
 // The text with its first letter upper-cased (Windows-1252 letters).
 std::string UpperFirst(const std::string& text);
 // The text in lower case (Windows-1252 letters).

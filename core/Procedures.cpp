@@ -39,6 +39,12 @@ void Game::Pause(double seconds)
     platform_.wait(seconds);
 }
 
+void Game::DoEvents()
+{
+    platform_.refreshViews();
+    platform_.processEvents();
+}
+
 std::string Game::InputBox(const std::string& prompt, const std::string& title,
                            const std::string& defaultText)
 {

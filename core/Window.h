@@ -8,7 +8,7 @@ namespace kx {
 
 class Game;
 
-enum class WindowKind { Rara, Pager };
+enum class WindowKind { Rara, Pager, Terminal };
 
 // An engine window: the state of its controls as plain data and one method
 // per event handler.  The Game loads and unloads it; a view draws it.

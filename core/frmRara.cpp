@@ -2,6 +2,7 @@
 
 #include "Game.h"
 #include "Numbers.h"
+#include "terminal/frmTerminal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -182,6 +183,29 @@ void frmRara::Form_Unload()
 }
 
 void frmRara::Form_QueryUnload() { game().EndProgram(); }
+
+void frmRara::Command1_Click()
+{
+    Game& g = game();
+    GameState& s = g.state;
+    const unsigned generation = g.generation();
+    if (ListView1.selected >= 1 && ListView1.selected <= static_cast<int>(ListView1.items.size())) {
+        s.CurrentServerName = ListView1.items[ListView1.selected - 1].text;
+        s.ServerIndex = static_cast<float>(g.FindServer(s.CurrentServerName).value_or(0));
+    }
+    if (frmTerminal* old = g.terminal())
+        g.unload(*old);
+    frmTerminal& terminal = g.loadTerminal();
+    // Connecting waits; another connection or a new game meanwhile takes over.
+    auto current = [&] { return stillCurrent(generation) && g.isLoaded(terminal); };
+    if (!current())
+        return;
+    g.DoEvents();
+    if (!current())
+        return;
+    g.GenerateServerFiles();
+    g.PlaySound("/sounds/type1.wav");
+}
 
 void frmRara::Command6_Click() { game().SkipDay(); }
 

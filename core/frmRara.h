@@ -45,6 +45,8 @@ public:
     void Form_Unload() override;
     // The window system asks the window to close.
     void Form_QueryUnload();
+    // Connects to the selected server in a fresh terminal.
+    void Command1_Click();
     void Command6_Click();
     void Label1_MouseDown();
     void Label3_Click();

@@ -21,7 +21,7 @@ std::int16_t Game::ShowPager(const std::string& text, bool twoButtons)
     pager.Command1.Visible = !twoButtons;
     pager.Command2.Visible = twoButtons;
     pager.Command3.Visible = twoButtons;
-    platform_.processEvents();
+    DoEvents();
     platform_.refreshViews();
     if (isLoaded(pager))
         platform_.runModal(pager);

@@ -24,6 +24,15 @@ QFont stripFont(FontRole)
     return font;
 }
 
+QFont terminalFont()
+{
+    QFont font("DejaVu Sans Mono");
+    font.setStyleHint(QFont::Monospace);
+    // Ascent and descent together fill a 13-pixel row, underscores included.
+    font.setPixelSize(11);
+    return font;
+}
+
 const char* styleSheet()
 {
     return R"(

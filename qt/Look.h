@@ -23,6 +23,10 @@ QRect pixels(const Rect& twips);
 QFont uiFont();
 // The font a strip prints its text in.
 QFont stripFont(FontRole role);
+// The terminal's fixed-pitch font and colours.
+QFont terminalFont();
+inline const QColor kTerminalText{0, 192, 0};
+inline const QColor kTerminalSelected{255, 0, 0};
 // The style sheet of the controls inside a frameless window.
 const char* styleSheet();
 

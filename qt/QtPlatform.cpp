@@ -3,9 +3,11 @@
 #include "Look.h"
 #include "PagerView.h"
 #include "RaraView.h"
+#include "TerminalView.h"
 #include "TextCodec.h"
 #include "core/frmRara.h"
 #include "economy/frmPager.h"
+#include "terminal/frmTerminal.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -72,7 +74,7 @@ void QtPlatform::wait(double seconds)
         return;
     // A nested loop ended by a timer waits without keeping a processor busy.
     QEventLoop loop;
-    QTimer::singleShot(static_cast<int>(std::lround(seconds * 1000)), Qt::PreciseTimer, &loop,
+    QTimer::singleShot(static_cast<int>(std::lround(seconds * timeScale_ * 1000)), Qt::PreciseTimer, &loop,
                        &QEventLoop::quit);
     runLoop(loop);
 }
@@ -130,6 +132,9 @@ void QtPlatform::windowLoaded(Window& window)
     case WindowKind::Pager:
         view = new PagerView(*game_, static_cast<frmPager&>(window));
         break;
+    case WindowKind::Terminal:
+        view = new TerminalView(*game_, static_cast<frmTerminal&>(window));
+        break;
     }
     views_[&window] = view;
     place(*view, window);
@@ -137,11 +142,19 @@ void QtPlatform::windowLoaded(Window& window)
 
 void QtPlatform::place(FramelessView& view, const Window& window)
 {
-    QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    if (window.kind() != WindowKind::Rara && game_ && game_->rara())
-        if (FramelessView* main = viewOf(*game_->rara()); main && main->isVisible())
-            area = main->geometry();
-    view.move(area.center() - view.rect().center());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    FramelessView* main = game_ && game_->rara() ? viewOf(*game_->rara()) : nullptr;
+    if (window.kind() == WindowKind::Rara || !main || !main->isVisible()) {
+        view.move(screen.center() - view.rect().center());
+    } else if (window.kind() == WindowKind::Terminal) {
+        // Beside the main window where the screen has room, so the list stays in view.
+        QPoint at(main->geometry().right() + 12, main->y());
+        if (at.x() + view.width() > screen.right())
+            at = main->pos() + QPoint(40, 40);
+        view.move(at);
+    } else {
+        view.move(main->geometry().center() - view.rect().center());
+    }
 }
 
 void QtPlatform::windowUnloaded(Window& window)

@@ -32,6 +32,8 @@ public:
     void attach(Game& game) { game_ = &game; }
     FramelessView* viewOf(const Window& window) const;
     bool quitting() const { return quitting_; }
+    // Every wait lasts `scale` times its length; tests run the game's pauses fast.
+    void setTimeScale(double scale) { timeScale_ = scale; }
 
     void processEvents() override;
     void wait(double seconds) override;
@@ -69,6 +71,7 @@ private:
     std::function<void()> endApplication_;
     std::vector<QEventLoop*> loops_;
     bool quitting_ = false;
+    double timeScale_ = 1;
 };
 
 } // namespace kx

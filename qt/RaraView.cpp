@@ -53,6 +53,8 @@ RaraView::RaraView(Game& game, frmRara& window) : FramelessView(game, window), t
     const auto buttons = buttonsOf(window);
     for (std::size_t i = 0; i < buttons.size(); ++i)
         buttons_[i] = makeButton(*buttons[i]);
+    connect(button(1), &QPushButton::clicked, this,
+            [this] { handle([this] { rara()->Command1_Click(); }); });
     connect(button(6), &QPushButton::clicked, this,
             [this] { handle([this] { rara()->Command6_Click(); }); });
 

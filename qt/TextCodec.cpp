@@ -38,6 +38,31 @@ QString toQString(const std::string& text)
     return out;
 }
 
+namespace {
+
+// The console glyphs of bytes 0 to 31.
+constexpr std::array<char16_t, 32> kConsoleControls = {
+    0x0020, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022,
+    0x25D8, 0x25CB, 0x25D9, 0x2642, 0x2640, 0x266A, 0x266B, 0x263C,
+    0x25BA, 0x25C4, 0x2195, 0x203C, 0x00B6, 0x00A7, 0x25AC, 0x21A8,
+    0x2191, 0x2193, 0x2192, 0x2190, 0x221F, 0x2194, 0x25B2, 0x25BC,
+};
+
+} // namespace
+
+QString toTerminalQString(const std::string& text)
+{
+    QString out = toQString(text);
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const char16_t unit = out[i].unicode();
+        if (unit < 0x20)
+            out[i] = QChar(kConsoleControls[unit]);
+        else if (unit == 0x7F)
+            out[i] = QChar(0x2302);
+    }
+    return out;
+}
+
 std::string fromQString(const QString& text)
 {
     std::string out;

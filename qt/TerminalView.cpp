@@ -1,0 +1,170 @@
+#include "TerminalView.h"
+
+#include "Look.h"
+#include "TextCodec.h"
+#include "terminal/frmTerminal.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace kx {
+
+TermRows::TermRows(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TermRows::setRows(const std::vector<QRect>& places, const std::vector<QString>& texts,
+                       const std::vector<bool>& selected)
+{
+    if (places == places_ && texts == texts_ && selected == selected_)
+        return;
+    places_ = places;
+    texts_ = texts;
+    selected_ = selected;
+    update();
+}
+
+void TermRows::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    const QFont font = look::terminalFont();
+    painter.setFont(font);
+    painter.setPen(look::kTerminalText);
+    const QFontMetrics metrics(font);
+    for (std::size_t i = 0; i < places_.size(); ++i)
+        if (selected_[i])
+            painter.fillRect(places_[i], look::kTerminalSelected);
+    // Drawn from the baseline, unclipped, so nothing below it is cut off.
+    for (std::size_t i = 0; i < places_.size(); ++i) {
+        const int baseline = places_[i].top() + (places_[i].height() + metrics.ascent() -
+                                                  metrics.descent()) / 2;
+        painter.drawText(QPoint(places_[i].left(), baseline), texts_[i]);
+    }
+}
+
+void TermRows::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    for (std::size_t i = 0; i < places_.size(); ++i)
+        if (places_[i].contains(at) && onMouseDown) {
+            onMouseDown(static_cast<int>(i), engineButtons(event->button()),
+                        engineShift(event->modifiers()), at.x() - places_[i].left(),
+                        at.y() - places_[i].top());
+            return;
+        }
+}
+
+TerminalView::TerminalView(Game& game, frmTerminal& window) : FramelessView(game, window)
+{
+    setTitleStrip(window.Label1.rect);
+    auto* title = new ClickArea({}, this);
+    title->setGeometry(look::pixels(window.Label1.rect));
+    title->onPress = [this](QPoint at) {
+        notePress(at);
+        handle([this] { terminal()->Label1_MouseDown(); });
+    };
+    auto* minimise = new ClickArea("_", this);
+    minimise->setGeometry(look::pixels(window.Label3.rect));
+    minimise->onClick = [this] { handle([this] { terminal()->Label3_Click(); }); };
+    auto* close = new ClickArea("x", this);
+    close->setGeometry(look::pixels(window.Label4.rect));
+    close->onClick = [this] { handle([this] { terminal()->Label4_Click(); }); };
+
+    const QRect first = look::pixels(window.Term.front().rect);
+    const QRect last = look::pixels(window.Term.back().rect);
+    rows_ = new TermRows(this);
+    rows_->setGeometry(first.united(last));
+    rows_->onMouseDown = [this](int index, int button, int shift, double x, double y) {
+        handle([=, this] { terminal()->Term_MouseDown(index, button, shift, x, y); });
+    };
+
+    scroll_ = new QScrollBar(Qt::Vertical, this);
+    scroll_->setGeometry(look::pixels(window.VScroll1.rect));
+    scroll_->setPageStep(1);
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
+        if (syncing_)
+            return;
+        handle([this, value] {
+            terminal()->VScroll1.Value = value;
+            terminal()->VScroll1_Change();
+        });
+    });
+
+    input_ = new QLineEdit(this);
+    input_->setGeometry(look::pixels(window.Text1.rect));
+    input_->setFont(look::terminalFont());
+    connect(input_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (frmTerminal* t = terminal())
+            t->Text1.Text = fromQString(text);
+    });
+    connect(input_, &QLineEdit::returnPressed, this, [this] {
+        if (frmTerminal* t = terminal())
+            t->Text1.Text = fromQString(input_->text());
+        handle([this] { terminal()->Text1_KeyPress(13); });
+    });
+
+    buttons_ = {makeButton(window.Command4), makeButton(window.Command1),
+                makeButton(window.Command3)};
+    connect(buttons_[0], &QPushButton::clicked, this,
+            [this] { handle([this] { terminal()->Command4_Click(); }); });
+    connect(buttons_[1], &QPushButton::clicked, this,
+            [this] { handle([this] { terminal()->Command1_Click(); }); });
+    connect(buttons_[2], &QPushButton::clicked, this,
+            [this] { handle([this] { terminal()->Command3_Click(); }); });
+    refresh();
+}
+
+frmTerminal* TerminalView::terminal() const { return static_cast<frmTerminal*>(engineWindow()); }
+
+void TerminalView::refresh()
+{
+    const frmTerminal* window = terminal();
+    if (!window)
+        return;
+    std::vector<QRect> places;
+    std::vector<QString> texts;
+    std::vector<bool> selected;
+    const QPoint origin = rows_->pos();
+    for (const auto& row : window->Term) {
+        places.push_back(look::pixels(row.rect).translated(-origin));
+        texts.push_back(toTerminalQString(row.Caption));
+        selected.push_back(row.Selected);
+    }
+    rows_->setRows(places, texts, selected);
+    syncing_ = true;
+    const ScrollBar& bar = window->VScroll1;
+    if (scroll_->minimum() != bar.Min || scroll_->maximum() != bar.Max)
+        scroll_->setRange(bar.Min, bar.Max);
+    if (scroll_->value() != bar.Value)
+        scroll_->setValue(bar.Value);
+    syncing_ = false;
+    const QString text = toQString(window->Text1.Text);
+    if (input_->text() != text)
+        input_->setText(text);
+    sync(buttons_[0], window->Command4);
+    sync(buttons_[1], window->Command1);
+    sync(buttons_[2], window->Command3);
+}
+
+void TerminalView::closeRequested()
+{
+    handle([this] { terminal()->Form_QueryUnload(); });
+}
+
+void TerminalView::showEvent(QShowEvent*) { input_->setFocus(); }
+
+void TerminalView::changeEvent(QEvent* event)
+{
+    // Coming back to the window puts the cursor in the input line.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        input_->setFocus();
+    FramelessView::changeEvent(event);
+}
+
+} // namespace kx

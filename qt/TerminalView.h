@@ -1,0 +1,64 @@
+#pragma once
+
+#include "FramelessView.h"
+#include "Widgets.h"
+
+#include <array>
+
+class QLineEdit;
+class QScrollBar;
+
+namespace kx {
+
+class frmTerminal;
+
+// The terminal's 17 screen rows: green text on black, red when selected.
+class TermRows : public QWidget {
+public:
+    explicit TermRows(QWidget* parent);
+    // Rows in the widget's own coordinates; repaints only what changed.
+    void setRows(const std::vector<QRect>& places, const std::vector<QString>& texts,
+                 const std::vector<bool>& selected);
+    QString rowText(int index) const { return texts_.at(index); }
+    bool rowSelected(int index) const { return selected_.at(index); }
+
+    std::function<void(int index, int button, int shift, double x, double y)> onMouseDown;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    std::vector<QRect> places_;
+    std::vector<QString> texts_;
+    std::vector<bool> selected_;
+};
+
+// The terminal window.
+class TerminalView final : public FramelessView {
+public:
+    TerminalView(Game& game, frmTerminal& window);
+    void refresh() override;
+
+    TermRows* rows() const { return rows_; }
+    QLineEdit* input() const { return input_; }
+    QScrollBar* scrollBar() const { return scroll_; }
+    // 1 "Copy Text", 2 "Reconnect", 3 "Disconnect".
+    QPushButton* button(int number) const { return buttons_[number - 1]; }
+
+protected:
+    void closeRequested() override;
+    void showEvent(QShowEvent*) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    frmTerminal* terminal() const;
+
+    TermRows* rows_ = nullptr;
+    QLineEdit* input_ = nullptr;
+    QScrollBar* scroll_ = nullptr;
+    std::array<QPushButton*, 3> buttons_{};
+    bool syncing_ = false;
+};
+
+} // namespace kx

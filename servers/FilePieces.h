@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/GameState.h"
+
+#include <string>
+
+namespace kx {
+class Game;
+} // namespace kx
+
+// Pieces shared by the generated file names, file texts and server notes.
+namespace kx::files {
+
+// Three independent lower-case letters, "a" to "z".
+std::string threeLetters(Game& game);
+// Names the file in `slot`; a slot outside 1 to 10 keeps nothing.
+void nameFile(GameState& state, int slot, const std::string& name);
+
+inline std::string blanks(int count) { return std::string(static_cast<std::size_t>(count), ' '); }
+
+} // namespace kx::files

@@ -1,0 +1,58 @@
+#include "frmTerminal.h"
+
+#include "core/Game.h"
+
+namespace kx {
+
+namespace {
+constexpr int kButtonTop = 4320;
+} // namespace
+
+frmTerminal::frmTerminal(Game& game) : Window(game)
+{
+    for (int i = 0; i < kRows; ++i)
+        Term[i].rect = {120, 480 + 195 * i, 6255, 195};
+    VScroll1.rect = {6360, 480, 255, 3615};
+    Text1.rect = {120, 3795, 6255, 300};
+    Command4 = {{120, kButtonTop, 1095, 255}, "Copy Text", true, true};
+    Command1 = {{4320, kButtonTop, 1095, 255}, "Reconnect", true, true};
+    Command3 = {{5520, kButtonTop, 1095, 255}, "Disconnect", true, true};
+    Label1.rect = {100, 100, 6015, 180};
+    Label3.rect = {6240, 120, 135, 135};
+    Label4.rect = {6480, 120, 135, 135};
+}
+
+void frmTerminal::Form_Load()
+{
+    game().platform().showWindow(*this);
+    Connect();
+}
+
+void frmTerminal::Form_Unload()
+{
+    StopRunning();
+    game().state.TermLines.assign(1, std::string());
+    game().state.TermLineCount = 0;
+}
+
+void frmTerminal::Form_QueryUnload() { game().unload(*this); }
+
+void frmTerminal::Label1_MouseDown() { game().platform().dragWindow(*this); }
+
+void frmTerminal::Label3_Click() { game().platform().minimiseWindow(*this); }
+
+void frmTerminal::Label4_Click() { game().unload(*this); }
+
+Run::Run(frmTerminal& window)
+    : window_(window), generation_(window.game().generation()), id_(++window.runs_)
+{
+}
+
+bool Run::alive() const
+{
+    const Game& game = window_.game();
+    return game.isLoaded(window_) && !game.ended() && game.generation() == generation_ &&
+           window_.runs_ == id_;
+}
+
+} // namespace kx

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "core/Controls.h"
+#include "core/Window.h"
+
+#include <array>
+#include <string>
+
+namespace kx {
+
+class Run;
+
+// The console to one server: 17 rows of green text on black, an input line
+// and the buttons to copy, reconnect and disconnect.
+class frmTerminal final : public Window {
+public:
+    static constexpr int kRows = 17;
+
+    explicit frmTerminal(Game& game);
+
+    WindowKind kind() const override { return WindowKind::Terminal; }
+    std::string Caption() const override { return "Kestrix Terminal"; }
+    Rect Frame() const override { return {0, 0, 6765, 4815}; }
+
+    struct Row {
+        Rect rect;
+        std::string Caption;
+        bool Selected = false; // drawn on red instead of black
+    };
+    std::array<Row, kRows> Term; // the screen, top to bottom
+    ScrollBar VScroll1; // scrolls the transcript
+    TextBox Text1; // the input line
+    Button Command4; // "Copy Text"
+    Button Command1; // "Reconnect"
+    Button Command3; // "Disconnect"
+    Label Label1; // title strip: drags the window
+    Label Label3; // corner mark: minimises the window
+    Label Label4; // corner mark: closes the window
+
+    // Shows the window and connects to the chosen server.
+    void Form_Load();
+    // Closing the window in any way throws the transcript away.
+    void Form_Unload() override;
+    void Form_QueryUnload();
+    void Term_MouseDown(int index, int button, int shift, double x, double y);
+    void VScroll1_Change();
+    void VScroll1_Scroll() { VScroll1_Change(); }
+    void Command4_Click();
+    void Command1_Click();
+    void Command3_Click();
+    void Label1_MouseDown();
+    void Label3_Click();
+    void Label4_Click();
+    void Text1_KeyPress(int key);
+
+    // Sets the scroll bar, redrawing the rows as its change event does.
+    void SetScrollValue(int value);
+    void SetScrollMax(int max);
+    std::string WelcomeBanner();
+    // A typed line that is not a local command: the login or a remote command.
+    void ServerCommand(const std::string& line);
+    void RunNameCracker();
+    void RunPasswordCracker();
+
+    // Stops the long action under way (connecting, cracking, a payment) at its next step.
+    void StopRunning() { ++runs_; }
+
+private:
+    friend class Run;
+    void Connect();
+    void PayFavour();
+    void CrackerFound(const Run& run, const std::string& attempt, const std::string& word,
+                      bool forPassword);
+    void FloodSelect(int index, bool selected);
+    void RemoteCommand(const std::string& line);
+    void WritePayment(const std::string& line);
+    void RunCracker(bool forPassword);
+    unsigned runs_ = 0;
+};
+
+// A long action of the terminal.  It goes on only while its window is loaded,
+// the game is the same and no later action of the window has started, so a
+// closed window, "Disconnect", "Reconnect", a new connection or a new game
+// stops it at its next step.
+class Run {
+public:
+    explicit Run(frmTerminal& window);
+    bool alive() const;
+    explicit operator bool() const { return alive(); }
+
+private:
+    frmTerminal& window_;
+    unsigned generation_;
+    unsigned id_;
+};
+
+} // namespace kx
