@@ -231,6 +231,9 @@ void frmRara::ListView1_DblClick()
 
 void frmRara::ListView1_ItemClick(int item)
 {
+    // The list selects the clicked item itself before it reports the click.
+    if (item >= 1 && item <= static_cast<int>(ListView1.items.size()))
+        ListView1.selected = item;
     SelectedServer = 0;
     if (item >= 1 && item <= static_cast<int>(ListView1.items.size()))
         SelectedServer =

@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kx {
@@ -147,11 +148,13 @@ void QtPlatform::place(FramelessView& view, const Window& window)
     if (window.kind() == WindowKind::Rara || !main || !main->isVisible()) {
         view.move(screen.center() - view.rect().center());
     } else if (window.kind() == WindowKind::Terminal) {
-        // Beside the main window where the screen has room, so the list stays in view.
-        QPoint at(main->geometry().right() + 12, main->y());
-        if (at.x() + view.width() > screen.right())
-            at = main->pos() + QPoint(40, 40);
-        view.move(at);
+        // Beside the main window, or as far right as the screen allows, so the
+        // list and "Connect" stay in view.
+        const QRect beside(main->geometry().topRight() + QPoint(12, 0), view.size());
+        if (screen.contains(beside))
+            view.move(beside.topLeft());
+        else
+            view.move(std::max(screen.right() - view.width(), main->x() + 40), main->y() + 40);
     } else {
         view.move(main->geometry().center() - view.rect().center());
     }

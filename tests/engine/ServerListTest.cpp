@@ -60,6 +60,8 @@ TEST_F(ServerList, ItemClickSelectsThatServer)
     listOnly({5, 10, 51, 62});
     run([&] { rara().ListView1_ItemClick(3); });
     EXPECT_EQ(rara().SelectedServer, 51);
+    // The clicked item is the one "Connect" uses from now on.
+    EXPECT_EQ(rara().ListView1.selected, 3);
     for (int item : {0, 5, -1}) {
         run([&] { rara().ListView1_ItemClick(item); });
         EXPECT_EQ(rara().SelectedServer, 0) << "item " << item;

@@ -66,7 +66,8 @@ private slots:
         QCOMPARE(view.strip()->printed().at(0).text, std::string("Neo on day 2 out of 30"));
     }
 
-    void clickingAServerSelectsItForTheStrip()
+    // A clicked server is the one the strip describes and "Connect" connects to.
+    void clickingAServerSelectsItForTheStripAndConnect()
     {
         h.newGame("neo");
         RaraView& view = h.mainView();
@@ -76,6 +77,11 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
         const frmRara& rara = *h.game->rara();
         QCOMPARE(rara.SelectedServer, *h.game->FindServer(rara.ListView1.items[1].text));
+        h.game->platform().refreshViews();
+        QCOMPARE(list->currentItem(), list->topLevelItem(1));
+        h.platform->setTimeScale(0);
+        h.connect();
+        QCOMPARE(h.game->state.CurrentServerName, rara.ListView1.items[1].text);
     }
 
     void stripScrollsAtTheDesignedPace()
