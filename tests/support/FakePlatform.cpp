@@ -35,6 +35,7 @@ void FakePlatform::clearRecords()
     inputs.clear();
     messages.clear();
     sounds.clear();
+    waited.clear();
     loaded.clear();
     unloaded.clear();
     shown.clear();
@@ -52,12 +53,24 @@ std::vector<std::string> FakePlatform::messageTexts() const
     return texts;
 }
 
-void FakePlatform::processEvents() { ++eventRuns; }
+void FakePlatform::processEvents()
+{
+    ++eventRuns;
+    if (whileProcessingEvents) {
+        const auto hook = whileProcessingEvents; // the hook may replace itself
+        hook();
+    }
+}
 
 void FakePlatform::wait(double seconds)
 {
     ++waits;
     clock += seconds;
+    waited.push_back(seconds);
+    if (whileWaiting) {
+        const auto hook = whileWaiting; // the hook may replace itself
+        hook(seconds);
+    }
 }
 
 double FakePlatform::monotonicSeconds() { return clock; }

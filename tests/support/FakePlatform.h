@@ -46,6 +46,11 @@ public:
     std::function<void(kx::frmPager&)> whilePagerShows;
     // Runs for each input box before it is answered.
     std::function<void(const InputRequest&)> whileInputShows;
+    // Runs inside each wait, once the clock has moved on; it may press
+    // buttons or close windows in the middle of a long action.
+    std::function<void(double seconds)> whileWaiting;
+    // Runs each time the engine lets pending window events run.
+    std::function<void()> whileProcessingEvents;
     double charWidth = 6;
     double dayStartSeconds = 45000.25; // the time of day when the clock reads 0
     std::string date = "12/6/2026";
@@ -56,6 +61,7 @@ public:
     std::vector<InputRequest> inputs;
     std::vector<PagerMessage> messages;
     std::vector<std::string> sounds;
+    std::vector<double> waited; // the seconds of each wait, in order
     std::string clipboard = "(untouched)";
     std::vector<kx::WindowKind> loaded, unloaded, shown, minimised, dragged;
     std::vector<std::string> events; // "show Kestrix", "pager <text>", "input <title>", "quit"
