@@ -33,33 +33,25 @@ void Game::leaveHandler()
     }
 }
 
+template <typename Form>
+Form& Game::load(std::unique_ptr<Form>& slot)
+{
+    slot = std::make_unique<Form>(*this);
+    Form& window = *slot;
+    platform_.windowLoaded(window);
+    window.Form_Load();
+    return window;
+}
+
 frmRara& Game::loadRara()
 {
     ++generation_;
-    rara_ = std::make_unique<frmRara>(*this);
-    frmRara& window = *rara_;
-    platform_.windowLoaded(window);
-    window.Form_Load();
-    return window;
+    return load(rara_);
 }
 
-frmPager& Game::loadPager()
-{
-    pager_ = std::make_unique<frmPager>(*this);
-    frmPager& window = *pager_;
-    platform_.windowLoaded(window);
-    window.Form_Load();
-    return window;
-}
+frmPager& Game::loadPager() { return load(pager_); }
 
-frmTerminal& Game::loadTerminal()
-{
-    terminal_ = std::make_unique<frmTerminal>(*this);
-    frmTerminal& window = *terminal_;
-    platform_.windowLoaded(window);
-    window.Form_Load();
-    return window;
-}
+frmTerminal& Game::loadTerminal() { return load(terminal_); }
 
 bool Game::isLoaded(const Window& window) const
 {

@@ -121,6 +121,9 @@ private:
         Game& game;
     };
     void leaveHandler();
+    // Creates a window in its slot; its load step runs at once.
+    template <typename Form>
+    Form& load(std::unique_ptr<Form>& slot);
     void retire(std::unique_ptr<Window> window);
 
     Platform& platform_;

@@ -2,6 +2,7 @@
 
 #include "Look.h"
 #include "TextCodec.h"
+#include "Widgets.h"
 #include "core/Window.h"
 
 #include <QCloseEvent>
@@ -60,6 +61,24 @@ void FramelessView::mouseReleaseEvent(QMouseEvent*)
     releaseMouse();
 }
 
+void FramelessView::addTitleStrip(const Rect& twips, std::function<void()> mouseDown)
+{
+    titleStrip_ = twips;
+    auto* strip = new ClickArea({}, this);
+    strip->setGeometry(look::pixels(twips));
+    strip->onPress = [this, mouseDown = std::move(mouseDown)](QPoint at) {
+        notePress(at);
+        handle(mouseDown);
+    };
+}
+
+void FramelessView::addMark(const QString& mark, const Rect& twips, std::function<void()> click)
+{
+    auto* area = new ClickArea(mark, this);
+    area->setGeometry(look::pixels(twips));
+    area->onClick = [this, click = std::move(click)] { handle(click); };
+}
+
 QLabel* FramelessView::makeLabel(const Label& label)
 {
     auto* widget = new QLabel(toQString(label.Caption), this);
@@ -67,12 +86,14 @@ QLabel* FramelessView::makeLabel(const Label& label)
     return widget;
 }
 
-QPushButton* FramelessView::makeButton(const Button& button)
+QPushButton* FramelessView::makeButton(const Button& button, std::function<void()> click)
 {
     auto* widget = new QPushButton(toQString(button.Caption), this);
     widget->setGeometry(look::pixels(button.rect));
     widget->setFocusPolicy(Qt::TabFocus);
     sync(widget, button);
+    if (click)
+        connect(widget, &QPushButton::clicked, this, [this, click = std::move(click)] { handle(click); });
     return widget;
 }
 

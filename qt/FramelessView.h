@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -42,10 +44,13 @@ protected:
     // The rounded outline the window is drawn and clicked in.
     virtual QRect outlineRect() const { return rect(); }
     virtual int cornerSize() const { return 6; }
-    void setTitleStrip(const Rect& twips) { titleStrip_ = twips; }
+    // The title strip: pressing it runs `mouseDown`, which starts a drag.
+    void addTitleStrip(const Rect& twips, std::function<void()> mouseDown);
+    // A corner mark (minimise "_", close "x") whose click runs `click`.
+    void addMark(const QString& mark, const Rect& twips, std::function<void()> click);
 
     QLabel* makeLabel(const Label& label);
-    QPushButton* makeButton(const Button& button);
+    QPushButton* makeButton(const Button& button, std::function<void()> click = {});
     static void sync(QLabel* widget, const Label& label);
     static void sync(QPushButton* widget, const Button& button);
 

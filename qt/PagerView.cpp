@@ -9,16 +9,8 @@ namespace kx {
 
 PagerView::PagerView(Game& game, frmPager& window) : FramelessView(game, window), ticker_(this)
 {
-    setTitleStrip(window.Label1.rect);
-    auto* title = new ClickArea({}, this);
-    title->setGeometry(look::pixels(window.Label1.rect));
-    title->onPress = [this](QPoint at) {
-        notePress(at);
-        handle([this] { pager()->Label1_MouseDown(); });
-    };
-    auto* minimise = new ClickArea("_", this);
-    minimise->setGeometry(look::pixels(window.Label2.rect));
-    minimise->onClick = [this] { handle([this] { pager()->Label2_Click(); }); };
+    addTitleStrip(window.Label1.rect, [this] { pager()->Label1_MouseDown(); });
+    addMark("_", window.Label2.rect, [this] { pager()->Label2_Click(); });
 
     strip_ = new StripWidget(FontRole::PagerStrip, this);
     strip_->setGeometry(look::pixels(window.Picture1.rect));
@@ -27,14 +19,9 @@ PagerView::PagerView(Game& game, frmPager& window) : FramelessView(game, window)
     };
     ticker_.onTick = [this] { handle([this] { pager()->Timer1_Timer(); }); };
 
-    buttons_ = {makeButton(window.Command1), makeButton(window.Command2),
-                makeButton(window.Command3)};
-    connect(buttons_[0], &QPushButton::clicked, this,
-            [this] { handle([this] { pager()->Command1_Click(); }); });
-    connect(buttons_[1], &QPushButton::clicked, this,
-            [this] { handle([this] { pager()->Command2_Click(); }); });
-    connect(buttons_[2], &QPushButton::clicked, this,
-            [this] { handle([this] { pager()->Command3_Click(); }); });
+    buttons_ = {makeButton(window.Command1, [this] { pager()->Command1_Click(); }),
+                makeButton(window.Command2, [this] { pager()->Command2_Click(); }),
+                makeButton(window.Command3, [this] { pager()->Command3_Click(); })};
     refresh();
 }
 

@@ -31,19 +31,9 @@ std::array<const Button*, 7> buttonsOf(const frmRara& w)
 
 RaraView::RaraView(Game& game, frmRara& window) : FramelessView(game, window), ticker_(this)
 {
-    setTitleStrip(window.Label1.rect);
-    auto* title = new ClickArea({}, this);
-    title->setGeometry(look::pixels(window.Label1.rect));
-    title->onPress = [this](QPoint at) {
-        notePress(at);
-        handle([this] { rara()->Label1_MouseDown(); });
-    };
-    auto* minimise = new ClickArea("_", this);
-    minimise->setGeometry(look::pixels(window.Label3.rect));
-    minimise->onClick = [this] { handle([this] { rara()->Label3_Click(); }); };
-    auto* close = new ClickArea("x", this);
-    close->setGeometry(look::pixels(window.Label4.rect));
-    close->onClick = [this] { handle([this] { rara()->Label4_Click(); }); };
+    addTitleStrip(window.Label1.rect, [this] { rara()->Label1_MouseDown(); });
+    addMark("_", window.Label3.rect, [this] { rara()->Label3_Click(); });
+    addMark("x", window.Label4.rect, [this] { rara()->Label4_Click(); });
 
     const auto labels = labelsOf(window);
     for (std::size_t i = 0; i < labels.size(); ++i)
@@ -53,6 +43,7 @@ RaraView::RaraView(Game& game, frmRara& window) : FramelessView(game, window), t
     const auto buttons = buttonsOf(window);
     for (std::size_t i = 0; i < buttons.size(); ++i)
         buttons_[i] = makeButton(*buttons[i]);
+    // The other buttons lead to windows that are still to come.
     connect(button(1), &QPushButton::clicked, this,
             [this] { handle([this] { rara()->Command1_Click(); }); });
     connect(button(6), &QPushButton::clicked, this,

@@ -62,19 +62,9 @@ void TermRows::mousePressEvent(QMouseEvent* event)
 
 TerminalView::TerminalView(Game& game, frmTerminal& window) : FramelessView(game, window)
 {
-    setTitleStrip(window.Label1.rect);
-    auto* title = new ClickArea({}, this);
-    title->setGeometry(look::pixels(window.Label1.rect));
-    title->onPress = [this](QPoint at) {
-        notePress(at);
-        handle([this] { terminal()->Label1_MouseDown(); });
-    };
-    auto* minimise = new ClickArea("_", this);
-    minimise->setGeometry(look::pixels(window.Label3.rect));
-    minimise->onClick = [this] { handle([this] { terminal()->Label3_Click(); }); };
-    auto* close = new ClickArea("x", this);
-    close->setGeometry(look::pixels(window.Label4.rect));
-    close->onClick = [this] { handle([this] { terminal()->Label4_Click(); }); };
+    addTitleStrip(window.Label1.rect, [this] { terminal()->Label1_MouseDown(); });
+    addMark("_", window.Label3.rect, [this] { terminal()->Label3_Click(); });
+    addMark("x", window.Label4.rect, [this] { terminal()->Label4_Click(); });
 
     const QRect first = look::pixels(window.Term.front().rect);
     const QRect last = look::pixels(window.Term.back().rect);
@@ -109,14 +99,9 @@ TerminalView::TerminalView(Game& game, frmTerminal& window) : FramelessView(game
         handle([this] { terminal()->Text1_KeyPress(13); });
     });
 
-    buttons_ = {makeButton(window.Command4), makeButton(window.Command1),
-                makeButton(window.Command3)};
-    connect(buttons_[0], &QPushButton::clicked, this,
-            [this] { handle([this] { terminal()->Command4_Click(); }); });
-    connect(buttons_[1], &QPushButton::clicked, this,
-            [this] { handle([this] { terminal()->Command1_Click(); }); });
-    connect(buttons_[2], &QPushButton::clicked, this,
-            [this] { handle([this] { terminal()->Command3_Click(); }); });
+    buttons_ = {makeButton(window.Command4, [this] { terminal()->Command4_Click(); }),
+                makeButton(window.Command1, [this] { terminal()->Command1_Click(); }),
+                makeButton(window.Command3, [this] { terminal()->Command3_Click(); })};
     refresh();
 }
 
