@@ -5,30 +5,7 @@
 namespace kxtest {
 namespace {
 
-const std::vector<std::string> kHelpScreen = {
-    ">Kestrix Command Help File",
-    ">  Once connected to a server, there are a few local",
-    ">and remote commands at your use.",
-    ">",
-    ">--Local--<",
-    ">  cls      -  Clears the connection screen.",
-    ">  selhelp  -  Displays text selection help file.",
-    ">  echo \x7F   -  Repeats \x7F in the terminal.",
-    ">",
-    ">--Remote--<",
-    ">  dir      -  Displays the file list of the",
-    ">              remote machine.",
-    ">  read \x7F   -  Opens and displays file number \x7F.",
-    ">",
-    ">--Programs--<",
-    ">  prgmNAME -  The standard username cracking",
-    ">              device.  Use when asked for a",
-    ">              login name.",
-    ">  prgmPASS -  Password cracker.  NAME'S",
-    ">              counterpart.",
-    ">",
-    ">",
-};
+const char* const kNameInvalid = "User name invalid.  Please retry.";
 
 class Interpreter : public TerminalFixture {
 protected:
@@ -37,69 +14,49 @@ protected:
         TerminalFixture::SetUp();
         connect();
     }
-    void useFiles()
-    {
-        setFiles({{"memo.txt", "Lunch at noon."},
-                  {"Payroll.db", "first line\xFFsecond line", true},
-                  {"notes.doc", "x"}});
-    }
 };
 
-class HelpWord : public Interpreter, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(HelpWord, ShowsTheHelpScreenOnAClearedScreen)
+TEST_F(Interpreter, HelpAndClsInAnyCaseWorkOnAClearedScreen)
 {
     const int draws = random.draws;
-    type(GetParam());
-    EXPECT_EQ(transcript(), kHelpScreen);
+    type("hElP");
+    const std::vector<std::string> lines = transcript();
+    ASSERT_EQ(lines.size(), 22u);
+    EXPECT_EQ(lines[0], ">Kestrix Command Help File");
+    EXPECT_EQ(lines[7], ">  echo \x7F   -  Repeats \x7F in the terminal.");
+    type("CLS");
+    EXPECT_EQ(state().TermLineCount, 0);
+    EXPECT_EQ(rows(), std::vector<std::string>(kx::frmTerminal::kRows));
     EXPECT_EQ(term().Text1.Text, "");
-    EXPECT_EQ(random.draws, draws) << "the login prompt never saw the line";
+    EXPECT_EQ(random.draws, draws) << "the login prompt never saw the lines";
     EXPECT_TRUE(state().AwaitingName);
 }
 
-INSTANTIATE_TEST_SUITE_P(Interpreter, HelpWord, ::testing::Values("help", "HELP", "Help", "hElP"));
-
-// "help" and "cls" match only as the whole line: the rest is a name to the login.
-class NearlyACommand : public Interpreter, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(NearlyACommand, GoesToTheLogin)
+// "help" and "cls" match only as the whole line, the programs by eight
+// letters, "selhelp" by seven: the rest is a name to the login.
+TEST_F(Interpreter, NearlyACommandGoesToTheLogin)
 {
-    const std::size_t start = transcript().size();
-    random.pushRandom(40, 2);
-    type(GetParam());
-    EXPECT_EQ(said(start), (std::vector<std::string>{GetParam(), "User name invalid.  Please retry."}));
-    EXPECT_EQ(random.pending(), 0u) << "the wrong name risked the lockout";
-    EXPECT_EQ(term().Text1.Text, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Interpreter, NearlyACommand,
-                         ::testing::Values("help ", "helpme", "cls ", "CLSX", "selhel", "prgmnam",
-                                           "writ 1 2 3", "echo hi"));
-
-TEST_F(Interpreter, SelectionHelpShowsItsSixParagraphs)
-{
-    for (const char* word : {"selhelp", "SelHelp please"}) {
-        type(word);
-        const std::vector<std::string> text = said();
-        ASSERT_EQ(text.size(), 7u) << word;
-        EXPECT_EQ(text[0], "Kestrix Text Selection Help File");
-        EXPECT_EQ(text[1], "    Selecting text is an important part of server connections and I "
-                           "know how quickly things may need to be copied and/or pasted.");
-        EXPECT_TRUE(text[4].ends_with("and hold 'Shift' and click anywhere")) << text[4];
-        EXPECT_EQ(text[5], "in between those line.");
-        EXPECT_TRUE(text[6].ends_with("deselect any lines touching eachother.")) << text[6];
-        EXPECT_EQ(term().Text1.Text, "");
+    for (const char* line : {"help ", "helpme", "cls ", "selhel", "prgmnam", "writ 1 2 3", "dir"}) {
+        const std::size_t start = transcript().size();
+        random.pushRandom(40, 2);
+        type(line);
+        EXPECT_EQ(said(start), (std::vector<std::string>{line, kNameInvalid}));
+        EXPECT_EQ(random.pending(), 0u) << "the wrong name risked the lockout";
     }
 }
 
-TEST_F(Interpreter, ClsEmptiesTheScreenWithItsOwnEcho)
+TEST_F(Interpreter, SelectionHelpWrapsItsSevenParagraphs)
 {
-    for (const char* word : {"cls", "CLS"}) {
-        type(word);
-        EXPECT_EQ(state().TermLineCount, 0) << word;
-        EXPECT_EQ(rows(), std::vector<std::string>(kx::frmTerminal::kRows)) << word;
-        EXPECT_EQ(term().Text1.Text, "");
-    }
+    type("SelHelp please");
+    const std::vector<std::string> text = said();
+    ASSERT_EQ(text.size(), 7u);
+    EXPECT_EQ(text[5], "in between those line.");
+    const std::vector<std::string> stored = transcript();
+    EXPECT_EQ(std::vector<std::string>(stored.begin(), stored.begin() + 4),
+              (std::vector<std::string>{">Kestrix Text Selection Help File",
+                                        ">    Selecting text is an important part of server ",
+                                        ">--connections and I know how quickly things may ne",
+                                        ">--ed to be copied and/or pasted."}));
 }
 
 TEST_F(Interpreter, ProgramNamesMatchAsPrefixesInAnyCase)
@@ -108,85 +65,33 @@ TEST_F(Interpreter, ProgramNamesMatchAsPrefixesInAnyCase)
     type("PrgmNameXYZ");
     EXPECT_EQ(transcript().at(0), ">Attempt 1 out of 100");
     EXPECT_TRUE(state().AwaitingPassword);
-    EXPECT_EQ(term().Text1.Text, "");
 }
 
-TEST_F(Interpreter, OtherKeysAreLeftToTheTextBox)
-{
-    const std::vector<std::string> before = transcript();
-    term().Text1.Text = "help";
-    run([&] { term().Text1_KeyPress('a'); });
-    EXPECT_EQ(transcript(), before);
-    EXPECT_EQ(term().Text1.Text, "help");
-}
+using Terminal = TerminalFixture;
 
-class RemoteCommand : public Interpreter {
-protected:
-    void SetUp() override
-    {
-        TerminalFixture::SetUp();
-        logIn();
-        useFiles();
-    }
-    // What a typed line adds after its echo.
-    std::vector<std::string> reply(const std::string& line)
-    {
-        const std::size_t start = transcript().size();
-        type(line);
-        std::vector<std::string> out = said(start);
-        EXPECT_EQ(out.at(0), line);
-        EXPECT_EQ(term().Text1.Text, "");
-        return {out.begin() + 1, out.end()};
-    }
-};
-
-TEST_F(RemoteCommand, DirListsTheFiles)
+TEST_F(Terminal, RemoteCommandsListAndReadTheFiles)
 {
+    logIn();
+    setFiles({{"memo.txt", "Lunch at noon."}, {"Payroll.db", "first\xFFsecond", true}});
     // The listing's "-->" would read as wrapped pieces, so the stored lines are compared.
-    std::size_t start = transcript().size();
+    auto start = static_cast<std::ptrdiff_t>(transcript().size());
     type("DIR");
-    std::vector<std::string> lines = transcript();
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(start), lines.end()),
+    const std::vector<std::string> lines = transcript();
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + start, lines.end()),
               (std::vector<std::string>{">DIR", ">-Main Folder", ">-->1]  memo.txt",
-                                        ">-->2]  Payroll.db", ">-->3]  notes.doc"}));
-    EXPECT_EQ(reply("dir "), std::vector<std::string>{});
-    EXPECT_EQ(reply(" dir"), std::vector<std::string>{});
-}
-
-struct ReadCase {
-    const char* line;
-    std::vector<std::string> reply;
-    friend std::ostream& operator<<(std::ostream& out, const ReadCase& c)
-    {
-        return out << "\"" << c.line << "\"";
+                                        ">-->2]  Payroll.db"}));
+    const std::pair<const char*, std::vector<std::string>> reads[] = {
+        {"READ  2 ", {"first", "second"}}, {"read 1", {"Lunch at noon."}}, {"read 10", {""}},
+        {"read 11", {}}, {"read 0", {}}, {"read x", {}}, {"read 2x", {}}, {"reading 2", {}},
+        {"dir ", {}}};
+    for (const auto& [line, reply] : reads) {
+        const std::size_t from = transcript().size();
+        type(line);
+        std::vector<std::string> expected{line};
+        expected.insert(expected.end(), reply.begin(), reply.end());
+        EXPECT_EQ(said(from), expected);
+        EXPECT_EQ(term().Text1.Text, "");
     }
-};
-
-class ReadCommand : public RemoteCommand, public ::testing::WithParamInterface<ReadCase> {};
-
-TEST_P(ReadCommand, PrintsTheNumberedFile)
-{
-    EXPECT_EQ(reply(GetParam().line), GetParam().reply);
-}
-
-const std::vector<std::string> kFile2 = {"first line", "second line"};
-
-INSTANTIATE_TEST_SUITE_P(
-    RemoteCommand, ReadCommand,
-    ::testing::Values(ReadCase{"read 2", kFile2}, ReadCase{"read  2 ", kFile2},
-                      ReadCase{"READ 2", kFile2}, ReadCase{"read 1", {"Lunch at noon."}},
-                      ReadCase{"read 9", {""}}, ReadCase{"read 10", {""}},
-                      ReadCase{"read x", {}}, ReadCase{"read 11", {}}, ReadCase{"read 0", {}},
-                      ReadCase{"read -2", {}}, ReadCase{"read", {}}, ReadCase{"read 2x", {}},
-                      ReadCase{"reading 2", {}}, ReadCase{"echo hello", {}}));
-
-TEST_F(RemoteCommand, NothingReachesTheServerBeforeTheLogin)
-{
-    run([&] { term().Command1_Click(); });
-    const std::size_t start = transcript().size();
-    random.pushRandom(40, 2);
-    type("dir");
-    EXPECT_EQ(said(start), (std::vector<std::string>{"dir", "User name invalid.  Please retry."}));
 }
 
 } // namespace

@@ -9,101 +9,189 @@
 namespace kxtest {
 namespace {
 
-using MainWindow = GameFixture;
+using NewGame = GameFixture;
 
-class ClosingMainWindow : public GameFixture,
-                          public ::testing::WithParamInterface<void (kx::frmRara::*)()> {};
-
-// Closing ends the program at once: no status check, no game-over message.
-TEST_P(ClosingMainWindow, EndsTheProgramWithoutMessages)
+TEST_F(NewGame, WelcomesThenAsksTheAliasBeforeAnyButtonWorks)
 {
-    startGame();
-    state().Funds = -100;
-    run([&] { (rara().*GetParam())(); });
-    EXPECT_EQ(platform.quitCalls, 1);
-    EXPECT_TRUE(game.ended());
-    EXPECT_EQ(game.rara(), nullptr);
-    EXPECT_EQ(platform.unloaded, std::vector<kx::WindowKind>{kx::WindowKind::Rara});
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_TRUE(platform.inputs.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(MainWindow, ClosingMainWindow,
-                         ::testing::Values(&kx::frmRara::Label4_Click,
-                                           &kx::frmRara::Form_QueryUnload));
-
-TEST_F(MainWindow, ClosedDuringTheWelcomeAsksNoAlias)
-{
-    platform.whilePagerShows = [&](kx::frmPager&) { run([&] { rara().Form_QueryUnload(); }); };
-    game.start();
-    EXPECT_EQ(platform.quitCalls, 1);
-    EXPECT_TRUE(platform.inputs.empty());
-    EXPECT_EQ(game.pager(), nullptr);
-    EXPECT_EQ(game.rara(), nullptr);
-    EXPECT_EQ(state().Alias, "");
-}
-
-TEST_F(MainWindow, ClosedDuringTheAliasPromptAsksNoMore)
-{
-    platform.inputAnswers = {"", "neo"};
+    std::vector<bool> enabledWhileAsked;
     platform.whileInputShows = [&](const InputRequest&) {
-        platform.whileInputShows = nullptr;
-        run([&] { rara().Label4_Click(); });
+        enabledWhileAsked.push_back(rara().Command1.Enabled || rara().Command6.Enabled);
     };
+    platform.inputAnswers = {"", "tAvRiK", "neo"};
     game.start();
-    EXPECT_EQ(platform.quitCalls, 1);
-    EXPECT_EQ(platform.inputs.size(), 1u);
-    EXPECT_EQ(game.rara(), nullptr);
+    EXPECT_EQ(enabledWhileAsked, std::vector<bool>(3, false))
+        << "a cancelled prompt and the reserved handle are asked again";
+    ASSERT_EQ(platform.events.size(), 6u);
+    EXPECT_EQ(platform.events[0], "show Kestrix");
+    EXPECT_TRUE(platform.events[1].starts_with("pager Welcome to Kestrix.  You're starting"));
+    EXPECT_EQ(platform.events[4], "pager There can be only one Tavrik :]");
+    EXPECT_TRUE(rara().Command1.Enabled && rara().Command6.Enabled);
+    EXPECT_EQ(rara().Label12.Caption, "$4,000");
+    EXPECT_EQ(strip(), (std::vector<kx::PictureBox::Printed>{{5, 6, "Neo on day 1"}}));
 }
 
-TEST_F(MainWindow, TitleStripDragsAndCornerMinimises)
+TEST(NewGameAlias, IsTakenAsTypedUnlessItIsTheKey)
 {
-    startGame();
-    run([&] { rara().Label1_MouseDown(); });
-    run([&] { rara().Label3_Click(); });
-    EXPECT_EQ(platform.dragged, std::vector<kx::WindowKind>{kx::WindowKind::Rara});
-    EXPECT_EQ(platform.minimised, std::vector<kx::WindowKind>{kx::WindowKind::Rara});
-    EXPECT_EQ(platform.quitCalls, 0);
+    // Typed, the alias taken, the status line it gives.
+    const std::array<std::string, 3> cases[] = {
+        {"QelVun", "Tavrik", "Tavrik on day 1"}, {"qelvun1", "qelvun1", "Qelvun1 on day 1"},
+        {"tavrik ", "tavrik ", "Tavrik  on day 1"},
+        {"\xe9lodie", "\xe9lodie", "\xc9lodie on day 1"}};
+    for (const auto& [typed, alias, statusLine] : cases) {
+        FakePlatform platform;
+        ScriptedRandom random;
+        kx::Game game(platform, random);
+        platform.inputAnswers = {typed};
+        game.start();
+        EXPECT_EQ(game.state.Alias, alias);
+        EXPECT_EQ(game.rara()->Picture1.printed.back().text, statusLine);
+        EXPECT_EQ(platform.inputs.size(), 1u) << typed;
+    }
 }
 
-TEST_F(MainWindow, OnlyTheOutermostHandlerReachesASafePoint)
+// Closing ends the program at once: no status check, no game-over message, and
+// while the welcome or the alias prompt shows, no more questions.
+TEST(MainWindow, ClosingEndsTheProgramAtOnce)
+{
+    enum When { Started, DuringWelcome, DuringAliasPrompt };
+    const std::pair<When, void (kx::frmRara::*)()> cases[] = {
+        {Started, &kx::frmRara::Label4_Click}, {Started, &kx::frmRara::Form_QueryUnload},
+        {DuringWelcome, &kx::frmRara::Form_QueryUnload},
+        {DuringAliasPrompt, &kx::frmRara::Label4_Click}};
+    for (const auto& [when, close] : cases) {
+        FakePlatform platform;
+        ScriptedRandom random;
+        kx::Game game(platform, random);
+        const auto closeNow = [&] { game.dispatch([&] { (game.rara()->*close)(); }); };
+        if (when == DuringWelcome)
+            platform.whilePagerShows = [&](kx::frmPager&) { closeNow(); };
+        if (when == DuringAliasPrompt)
+            platform.whileInputShows = [&](const InputRequest&) { closeNow(); };
+        platform.inputAnswers = {when == DuringAliasPrompt ? "" : "neo", "neo"};
+        game.start();
+        game.state.Funds = -100;
+        if (when == Started)
+            closeNow();
+        EXPECT_EQ(platform.quitCalls, 1) << when;
+        EXPECT_EQ(game.rara(), nullptr) << when;
+        EXPECT_EQ(platform.messages.size(), 1u) << when;
+        EXPECT_EQ(platform.inputs.size(), when == DuringWelcome ? 0u : 1u) << when;
+        EXPECT_EQ(game.state.Alias, when == Started ? "neo" : "") << when;
+    }
+}
+
+TEST_F(NewGame, OnlyTheOutermostHandlerReachesASafePoint)
 {
     startGame();
-    EXPECT_EQ(platform.safePoints, 0);
     run([&] { run([&] { rara().Label3_Click(); }); });
-    EXPECT_EQ(platform.safePoints, 1) << "only the outermost handler reaches a safe point";
+    EXPECT_EQ(platform.safePoints, 1);
     EXPECT_EQ(platform.refreshCalls, 2) << "every handler refreshes the views";
 }
 
-struct Shape {
-    float sx, sy;
-    std::int16_t ox, oy;
-    double tx, ty;
-    kx::RoundRect expected;
-    friend std::ostream& operator<<(std::ostream& out, const Shape& s)
-    {
-        return out << "scale " << s.sx << " x " << s.sy << " at " << s.tx << " x " << s.ty
-                   << " twips per pixel";
-    }
-};
-
-class WindowShapeTest : public ::testing::TestWithParam<Shape> {};
-
-TEST_P(WindowShapeTest, ScalesTheOutlineToTheScreen)
+TEST(WindowShape, ScalesTheOutlineToTheScreenRoundingHalvesToEven)
 {
-    const Shape& s = GetParam();
-    EXPECT_EQ(kx::MakeWindowShape(s.sx, s.sy, s.ox, s.oy, s.tx, s.ty), s.expected);
+    // Left, top, right, bottom, corner width and height: 6 x 15 / 12 = 7.5 -> 8.
+    EXPECT_EQ(kx::MakeWindowShape(1, 1, 0, 0, 15, 12), (kx::RoundRect{0, 0, 401, 376, 6, 8}));
+    EXPECT_EQ(kx::MakeWindowShape(0.5f, 1.5f, -5, 20, 15, 15),
+              (kx::RoundRect{-5, 20, 195, 472, 3, 9})); // 200.5 -> 200, 451.5 -> 452
 }
 
-// Fields: left, top, right, bottom, corner width, corner height.  Halves round to even.
-INSTANTIATE_TEST_SUITE_P(
-    MainWindow, WindowShapeTest,
-    ::testing::Values(Shape{1, 1, 0, 0, 15, 15, {0, 0, 401, 301, 6, 6}},
-                      Shape{1, 1, 0, 0, 12, 12, {0, 0, 501, 376, 8, 8}}, // 7.5 -> 8
-                      Shape{1, 1, 0, 0, 15, 12, {0, 0, 401, 376, 6, 8}},
-                      Shape{0.5f, 0.5f, 10, 20, 15, 15, {10, 20, 210, 170, 3, 3}}, // 200.5 -> 200
-                      Shape{1.5f, 1.5f, 0, 0, 15, 15, {0, 0, 602, 452, 9, 9}}, // 601.5 -> 602
-                      Shape{0.75f, 0.75f, -5, 0, 15, 15, {-5, 0, 296, 226, 4, 4}})); // 4.5 -> 4
+class ServerList : public GameFixture {
+protected:
+    void SetUp() override { startGame(); }
+};
+
+TEST_F(ServerList, ListsOneServerInThreeInSlotOrder)
+{
+    const auto reseeds = random.reseeds.size();
+    listOnly({2, 13, 100});
+    EXPECT_EQ(random.reseeds.size(), reseeds) << "the list draws without reseeding";
+    const kx::ListView& list = rara().ListView1;
+    ASSERT_EQ(list.items.size(), 3u);
+    const kx::ServerRecord& last = state().Server[100];
+    const std::string vulnerability = std::to_string(last.Vulnerability);
+    EXPECT_EQ(list.items[2],
+              (kx::ListView::Item{
+                  "server3", last.Name, {{"host3", last.Address}, {"vulnt3", vulnerability}}}));
+    EXPECT_EQ(list.items[1].text, state().Server[13].Name);
+    EXPECT_EQ(rara().Label2.Caption, "Vulnerable Servers - Total: 3");
+    EXPECT_EQ(list.selected, 1);
+    EXPECT_EQ(rara().SelectedServer, 2);
+
+    listOnly({});
+    EXPECT_EQ(rara().Label2.Caption, "Vulnerable Servers - Total: 0");
+    EXPECT_EQ(list.selected, 0);
+    EXPECT_EQ(rara().SelectedServer, 0) << "nothing listed, nothing selected";
+}
+
+TEST_F(ServerList, ClickOrSearchSelectsAnItem)
+{
+    // Bank of Boston, Micro Engineering Solutions Inc., Micron Electronics, Micro Warehouse.
+    listOnly({5, 10, 51, 62});
+    run([&] { rara().ListView1_ItemClick(3); });
+    EXPECT_EQ(rara().SelectedServer, 51);
+    EXPECT_EQ(rara().ListView1.selected, 3) << "the item Connect uses from now on";
+
+    const std::pair<const char*, int> searches[] = {
+        {"MICRO", 2}, {"Micro W", 4}, {"", 1}, // an empty (or cancelled) search takes the first
+        {"soft", 3}, {"Bank of Boston and more", 3}}; // no match: as it was
+    for (auto [answer, selected] : searches) {
+        rara().ListView1.selected = 3;
+        platform.inputAnswers = {answer};
+        run([&] { rara().ListView1_DblClick(); });
+        EXPECT_EQ(rara().ListView1.selected, selected) << '"' << answer << '"';
+        EXPECT_EQ(rara().SelectedServer, 51) << "the search leaves the strip's server alone";
+    }
+    EXPECT_EQ(platform.inputs.back().defaultText, "Microsoft");
+
+    for (int item : {0, 5}) {
+        run([&] { rara().ListView1_ItemClick(item); });
+        EXPECT_EQ(rara().SelectedServer, 0) << "item " << item;
+    }
+}
+
+constexpr int kStripWidth = 229; // 3435 twips
+
+// Clicked, the strip scrolls the selected server's details in from the right,
+// two pixels a tick, until they have wholly left; a drag pushes them ten
+// pixels, but not while they stand right of the strip.
+TEST_F(ServerList, InfoStripScrollsTheSelectedServersDetails)
+{
+    const auto tick = [&] { run([&] { rara().Timer1_Timer(); }); };
+    const auto drag = [&](double x) { run([&] { rara().Picture1_MouseMove(1, 0, x, 3); }); };
+    for (std::int16_t invalid : {0, 151}) {
+        rara().SelectedServer = invalid;
+        run([&] { rara().Picture1_Click(); });
+        EXPECT_FALSE(rara().Timer1.Enabled) << invalid;
+    }
+    rara().SelectedServer = 13;
+    const kx::ServerRecord& s = state().Server[13];
+    state().Server[13].NoAccess = true;
+    state().DayCount = 30;
+    run([&] { rara().Picture1_Click(); });
+    EXPECT_EQ(rara().InfoText, "Name:  " + s.Name + "     Address:  " + s.Address +
+                                   "     Vulnerability:  " + std::to_string(s.Vulnerability) +
+                                   "     You do not have access to this server.");
+    drag(50);
+    drag(60);
+    EXPECT_EQ(rara().InfoX, kStripWidth + 10) << "pushed at the edge, then right of the strip";
+    for (int i = 0; i < 6; ++i)
+        tick();
+    EXPECT_EQ(strip(), (std::vector<kx::PictureBox::Printed>{{kStripWidth, 6, rara().InfoText}}));
+    drag(40);
+    EXPECT_EQ(rara().InfoX, kStripWidth - 12);
+
+    // The text has left once it starts further left than its own width.
+    const double width = platform.charWidth * static_cast<double>(rara().InfoText.size());
+    rara().InfoX = static_cast<std::int16_t>(2 - width);
+    tick();
+    EXPECT_TRUE(rara().Timer1.Enabled) << "one tick early";
+    tick();
+    EXPECT_FALSE(rara().Timer1.Enabled);
+    EXPECT_EQ(strip(), (std::vector<kx::PictureBox::Printed>{{5, 6, "Neo on day 30"}}));
+    drag(10);
+    EXPECT_FALSE(rara().Timer1.Enabled) << "no text, no drag";
+}
 
 } // namespace
 } // namespace kxtest

@@ -25,7 +25,6 @@ const std::string kBailPaid = "Bail payed.  Don't get caught again!";
 const std::string kNoBail = "Sorry, you don't have enough cash to make bail.  Game Over.";
 const std::string kNewGame = "Would you like to start a new game?";
 const std::string kConnectFirst = "Please connect to the server first before using this feature.";
-const std::string kUsage = "Type it as:  write FILE AMOUNT ACCOUNTS";
 
 std::string arrived(const std::string& amount)
 {
@@ -52,15 +51,6 @@ protected:
         state().Items[1] = 10;
         platform.clearRecords();
     }
-    // Equipment weighing `rating` (0, 200 or 225): 20 a piece in slot 3, 45 in slot 10.
-    void rate(int rating)
-    {
-        state().Items[3] = rating == 225 ? 0.0f : static_cast<float>(rating / 20);
-        state().Items[10] = rating == 225 ? 5.0f : 0.0f;
-        run([&] { game.DrawStatus(); });
-        ASSERT_EQ(state().EquipmentRating, rating);
-    }
-    std::string statusLine() { return strip().empty() ? "" : strip().back().text; }
 };
 
 struct Outcome {
@@ -71,7 +61,7 @@ struct Outcome {
     float funds, owned; // afterwards
     bool dayEnds; // the day passes with interest and the terminal closes
     // The situation before; defaults for most rows.
-    int rating = 0;
+    int rating = 0; // 0, 200 or 225
     float fundsBefore = 2000, ownedBefore = 10, day = 1;
     std::int16_t vulnerability = 4;
     std::vector<int> presses = {};
@@ -87,46 +77,33 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     state().Funds = o.fundsBefore;
     state().Items[1] = o.ownedBefore;
     state().DayCount = o.day;
-    rate(o.rating);
+    // Equipment of 20 a piece in slot 3, 45 in slot 10.
+    state().Items[3] = o.rating == 225 ? 0.0f : static_cast<float>(o.rating / 20);
+    state().Items[10] = o.rating == 225 ? 5.0f : 0.0f;
+    run([&] { game.DrawStatus(); });
+    ASSERT_EQ(state().EquipmentRating, o.rating);
+    // A 1 is drawn as high as it goes and anything else as low, so the odds are exact.
     for (const auto& [n, k] : o.draws)
-        random.pushRandom(n, k);
+        k == 1 ? random.pushHighest(n, k) : random.pushLowest(n, k);
     platform.pagerPresses.assign(o.presses.begin(), o.presses.end());
-    std::string lastLineAtFirstMessage;
-    platform.whilePagerShows = [&](kx::frmPager&) {
-        platform.whilePagerShows = nullptr;
-        lastLineAtFirstMessage = transcript().back();
-    };
 
     type(o.line);
 
     EXPECT_EQ(platform.messageTexts(), o.messages);
-    for (const PagerMessage& m : platform.messages)
-        EXPECT_EQ(m.yes, m.text == kNewGame) << m.text;
     EXPECT_EQ(random.pending(), 0u) << "every scripted draw was taken";
     EXPECT_EQ(state().Funds, o.funds);
     EXPECT_EQ(state().Items[1], o.owned);
-    // Whatever moves the day on also shows the new figures; the final day ends the game instead.
+    // An escape moves the day on without interest; the final day ends the game instead.
     const bool escaped = !o.messages.empty() && o.messages.back().ends_with(kEscaped);
-    const bool nextDay = o.day < kx::kFinalDay && (o.dayEnds || escaped);
-    EXPECT_EQ(state().DayCount, o.day + (nextDay ? 1 : 0));
+    EXPECT_EQ(state().DayCount, o.day + (o.day < kx::kFinalDay && (o.dayEnds || escaped)));
+    EXPECT_FLOAT_EQ(state().Debt, o.dayEnds ? 4400 : 4000);
+    EXPECT_EQ(game.terminal() == nullptr, o.dayEnds);
+    EXPECT_EQ(state().Disconnected, o.dayEnds);
     if (o.day < kx::kFinalDay) {
         EXPECT_EQ(rara().Label9.Caption, "$" + kx::FormatAmount(kx::RoundHalfUpWhole(o.funds)));
-        EXPECT_EQ(rara().Label11.Caption, kx::FormatAmount(kx::RoundHalfUpWhole(o.owned)));
-        EXPECT_EQ(statusLine(), "Neo on day " + kx::NumberText(state().DayCount) + " out of 30");
     }
-    const bool wrongFile = o.line.starts_with("write memo");
-    if (!o.messages.empty()) {
-        EXPECT_EQ(lastLineAtFirstMessage, wrongFile ? ">Error.  File does not exist" : ">");
-    }
-    if (o.dayEnds) {
-        EXPECT_FLOAT_EQ(state().Debt, 4400);
-        EXPECT_EQ(game.terminal(), nullptr);
-        EXPECT_TRUE(state().Disconnected);
-    } else {
-        EXPECT_EQ(state().Debt, 4000) << "no interest";
-        ASSERT_NE(game.terminal(), nullptr);
-        EXPECT_FALSE(state().Disconnected);
-        EXPECT_EQ(term().Text1.Text, "");
+    if (!o.dayEnds && o.line.starts_with("write memo")) {
+        EXPECT_EQ(said().back(), "Error.  File does not exist");
     }
 }
 
@@ -142,42 +119,33 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Outcome{"arrives", "write Payroll.db 1200 3", {{100, 2}}, {arrived("1,200")}, 3200, 10,
                 true},
-        Outcome{"file name in another case", "write PAYROLL.DB 1200 3", {{100, 100}},
-                {arrived("1,200")}, 3200, 10, true},
+        Outcome{"file name in another case, blanks around the accounts",
+                "Write PAYROLL.DB 1200  3 ", {{100, 100}}, {arrived("1,200")}, 3200, 10, true},
         Outcome{"exactly the limit is within it", "write Payroll.db 1500 3", {{100, 2}},
                 {arrived("1,500")}, 3500, 10, true},
-        Outcome{"cents arrive", "write Payroll.db 1200.5 0", {{100, 2}}, {arrived("1,200.5")},
-                3200.5f, 10, true},
-        Outcome{"arrives on the final day, then the game ends",
-                "write Payroll.db 1200 3", {{100, 2}}, {arrived("1,200")}, 3200, 10, false, 0,
-                2000, 10, 30},
+        Outcome{"cents arrive, no accounts", "write Payroll.db 1200.5 0", {{100, 2}},
+                {arrived("1,200.5")}, 3200.5f, 10, true},
+        Outcome{"arrives on the final day, then the game ends", "write Payroll.db 1200 3",
+                {{100, 2}}, {arrived("1,200")}, 3200, 10, false, 0, 2000, 10, 30},
         Outcome{"wrong file, 9 in 10 nothing happens", "write memo.txt 1200 3", {{10, 2}}, {},
                 2000, 10, false},
         Outcome{"wrong file caught loses some of the owned accounts", "write memo.txt 1200 3",
-                {{10, 1}, {10, 4}, {20, 10}}, {kWrongFile, arrested("700"), kBailPaid}, 1300, 6, true},
+                {{10, 1}, {10, 4}, {20, 10}}, {kWrongFile, arrested("700"), kBailPaid}, 1300, 6,
+                true},
         // With no account to lose nothing may be drawn for the loss: the bail's draw is next.
         Outcome{"wrong file caught owning no account loses none", "write memo.txt 1200 3",
                 {{10, 1}, {20, 10}}, {kWrongFile, arrested("700"), kBailPaid}, 1300, 0, true, 0,
                 2000, 0},
-        Outcome{"wrong file caught owing accounts loses none", "write memo.txt 1200 3",
-                {{10, 1}, {20, 10}}, {kWrongFile, arrested("700"), kBailPaid}, 1300, -2, true, 0,
-                2000, -2},
         Outcome{"within the limit, caught 1 in 100", "write Payroll.db 1200 3",
                 {{100, 1}, {20, 1}}, {arrested("637"), kBailPaid}, 1363, 10, true},
         Outcome{"over the limit through the security factor", "write Payroll.db 2000 7", {},
                 {kDiscovered + kRemoved}, 2000, 3, true},
         Outcome{"over the limit through more than owned", "write Payroll.db 2000 9", {},
                 {kDiscovered + kRemoved}, 2000, 0, true, 0, 2000, 7},
-        Outcome{"over the limit on the final day", "write Payroll.db 2000 7", {},
-                {kDiscovered + kRemoved}, 2000, 3, false, 0, 2000, 10, 30},
         overLimit("over the limit one account short", "write Payroll.db 2000 6", 0,
                   {kDiscovered + arrested("700"), kBailPaid}, 1300, true),
         Outcome{"hardest server, four-digit bail", "write Payroll.db 2000 9", {{20, 20}},
                 {kDiscovered + arrested("1,100"), kBailPaid}, 900, 10, true, 0, 2000, 10, 1, 1},
-        Outcome{"easiest server, one account is enough", "write Payroll.db 2000 1", {},
-                {kDiscovered + kRemoved}, 2000, 9, true, 0, 2000, 10, 1, 10},
-        overLimit("escapes with good equipment", "write Payroll.db 1600 2", 225,
-                  {kDiscovered + kEscaped}, 3600, false),
         overLimit("escapes just under the limit plus 200", "write Payroll.db 1699 2", 225,
                   {kDiscovered + kEscaped}, 3699, false),
         Outcome{"escapes on the final day without the payment", "write Payroll.db 1600 2",
@@ -194,40 +162,26 @@ INSTANTIATE_TEST_SUITE_P(
                 {kDiscovered + arrested("700"), kNoBail, kNewGame}, 699, 10, true, 0, 699, 10, 1,
                 4, {Okay, Okay, No}}));
 
-TEST_F(Payment, TheOrderIsShownBeforeTheSavePause)
+TEST_F(Payment, TheOrderIsShownWithTheAccountsCutDownBeforeTheSavePause)
 {
+    state().Items[1] = 2;
     std::vector<std::string> atPause;
-    std::string inputAtPause;
     platform.whileWaiting = [&](double) {
-        atPause = transcript();
-        inputAtPause = term().Text1.Text;
+        atPause = said();
+        EXPECT_EQ(term().Text1.Text, "");
     };
-    const std::size_t start = transcript().size();
+    const std::size_t start = said().size();
     random.pushRandom(100, 2);
     type("write Payroll.db 1200.50 3");
     EXPECT_EQ(platform.waited, std::vector<double>{1.5});
     ASSERT_GE(atPause.size(), start);
     EXPECT_EQ(std::vector<std::string>(atPause.begin() + static_cast<std::ptrdiff_t>(start),
                                        atPause.end()),
-              (std::vector<std::string>{">write Payroll.db 1200.50 3", ">", ">",
-                                        ">Saving to default outgoing payment file.", ">",
-                                        ">File   :   Payroll.db", ">Amount :   1200.50",
-                                        ">To     :   Account 3", ">", ">Save completed.", ">"}));
-    EXPECT_EQ(inputAtPause, "");
-}
-
-TEST_F(Payment, MoreAccountsThanOwnedAreCutDown)
-{
-    state().Items[1] = 2;
-    std::vector<std::string> atPause;
-    platform.whileWaiting = [&](double) { atPause = said(); };
-    random.pushRandom(100, 2);
-    type("write Payroll.db 1200 5");
-    ASSERT_GE(atPause.size(), 12u);
-    const std::vector<std::string> tail(atPause.end() - 12, atPause.end());
-    EXPECT_EQ(tail[0], "write Payroll.db 1200 5");
-    EXPECT_EQ(tail[1], "Using 2 forwarding bank accounts");
-    EXPECT_EQ(tail[8], "To     :   Account 2");
+              (std::vector<std::string>{"write Payroll.db 1200.50 3",
+                                        "Using 2 forwarding bank accounts", "", "",
+                                        "Saving to default outgoing payment file.", "",
+                                        "File   :   Payroll.db", "Amount :   1200.50",
+                                        "To     :   Account 2", "", "Save completed.", ""}));
     EXPECT_EQ(state().Items[1], 2) << "an arrival keeps the accounts";
 }
 
@@ -237,94 +191,43 @@ TEST_F(Payment, UnpaidBailCanStartANewGame)
     random.pushRandom(20, 10);
     platform.pagerPresses = {Okay, Okay, Yes};
     platform.inputAnswers = {"trinity"};
-    const unsigned generation = game.generation();
     type("write Payroll.db 2000 2");
     ASSERT_EQ(platform.messages.size(), 4u);
-    EXPECT_EQ(platform.messages[1].text, kNoBail);
     EXPECT_EQ(platform.messages[2].text, kNewGame);
-    EXPECT_EQ(platform.messages[3].text.rfind("Welcome to Kestrix.", 0), 0u);
-    EXPECT_EQ(game.generation(), generation + 1);
     EXPECT_EQ(game.terminal(), nullptr);
     EXPECT_EQ(state().Alias, "trinity");
     EXPECT_EQ(state().Funds, 2000);
-    EXPECT_EQ(state().DayCount, 1);
-    EXPECT_EQ(state().Debt, 4000);
 }
 
-struct BadLine {
-    const char* line;
-    friend std::ostream& operator<<(std::ostream& out, const BadLine& b)
-    {
-        return out << "\"" << b.line << "\"";
-    }
-};
-
-// A payment the game cannot decide on must not cost a day or any draw.
-class UnparsedPayment : public Payment, public ::testing::WithParamInterface<BadLine> {};
-
-TEST_P(UnparsedPayment, AsksForTheRightFormAndKeepsTheLine)
+// A payment the game cannot decide on must not cost a day or any draw; before
+// the login even a good one only asks to connect.
+TEST_F(Payment, AnUndecidableLineOrNoLoginKeepsTheLineAndDrawsNothing)
 {
-    const std::size_t start = transcript().size();
+    const char* const bad[] = {"write Payroll.db 100", "write  100 3", "write Payroll.db abc 3",
+                               "write Payroll.db -5 3", "write Payroll.db 0 3",
+                               "write Payroll.db 100 x", "write Payroll.db 100 -1",
+                               "write Payroll.db 100 2.5", "write Payroll.db 100 1 2",
+                               "WRITE Payroll.db 1e3 2"};
     const int draws = random.draws;
-    type(GetParam().line);
-    EXPECT_EQ(said(start), (std::vector<std::string>{GetParam().line, kUsage}));
-    EXPECT_EQ(term().Text1.Text, GetParam().line);
+    auto expectKept = [&](const char* line, const std::string& answer) {
+        const std::size_t start = transcript().size();
+        type(line);
+        EXPECT_EQ(said(start), (std::vector<std::string>{line, answer}));
+        EXPECT_EQ(term().Text1.Text, line);
+    };
+    for (const char* line : bad)
+        expectKept(line, "Type it as:  write FILE AMOUNT ACCOUNTS");
+    const bool flags[][3] = {{true, false, false}, {false, true, false}, {false, false, true}};
+    for (const auto& f : flags) {
+        state().Disconnected = f[0];
+        state().AwaitingName = f[1];
+        state().AwaitingPassword = f[2];
+        expectKept("write Payroll.db 1200 3", kConnectFirst);
+        expectKept("write x", kConnectFirst);
+    }
     EXPECT_EQ(random.draws, draws);
     EXPECT_TRUE(platform.waited.empty());
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(state().DayCount, 1);
     EXPECT_EQ(state().Funds, 2000);
-    EXPECT_EQ(state().Items[1], 10);
-    EXPECT_FALSE(state().Disconnected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Payment, UnparsedPayment,
-    ::testing::Values(BadLine{"write "}, BadLine{"write Payroll.db"},
-                      BadLine{"write Payroll.db 100"}, BadLine{"write Payroll.db 100 "},
-                      BadLine{"write  100 3"}, BadLine{"write Payroll.db abc 3"},
-                      BadLine{"write Payroll.db -5 3"}, BadLine{"write Payroll.db 0 3"},
-                      BadLine{"write Payroll.db  3"}, BadLine{"write Payroll.db 100 x"},
-                      BadLine{"write Payroll.db 100 -1"}, BadLine{"write Payroll.db 100 2.5"},
-                      BadLine{"write Payroll.db 100 1 2"}, BadLine{"WRITE Payroll.db 1e3 2"}));
-
-TEST_F(Payment, BlanksAroundTheAccountsAreAllowed)
-{
-    random.pushRandom(100, 2);
-    type("Write Payroll.db 1200  3 ");
-    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{arrived("1,200")});
-}
-
-class PaymentBeforeLogin : public Payment,
-                           public ::testing::WithParamInterface<std::vector<bool>> {};
-
-TEST_P(PaymentBeforeLogin, AsksToConnectFirst)
-{
-    state().Disconnected = GetParam()[0];
-    state().AwaitingName = GetParam()[1];
-    state().AwaitingPassword = GetParam()[2];
-    const std::size_t start = transcript().size();
-    const int draws = random.draws;
-    type("write Payroll.db 1200 3");
-    EXPECT_EQ(said(start), (std::vector<std::string>{"write Payroll.db 1200 3", kConnectFirst}));
-    EXPECT_EQ(term().Text1.Text, "write Payroll.db 1200 3");
-    EXPECT_EQ(random.draws, draws);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(state().Funds, 2000);
-}
-
-INSTANTIATE_TEST_SUITE_P(Payment, PaymentBeforeLogin,
-                         ::testing::Values(std::vector<bool>{true, false, false},
-                                           std::vector<bool>{false, true, false},
-                                           std::vector<bool>{false, false, true}));
-
-TEST_F(Payment, MalformedLineBeforeLoginAsksToConnect)
-{
-    state().AwaitingName = true;
-    const std::size_t start = transcript().size();
-    type("write x");
-    EXPECT_EQ(said(start), (std::vector<std::string>{"write x", kConnectFirst}));
-    EXPECT_EQ(term().Text1.Text, "write x");
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace kxtest {
 
@@ -25,24 +24,13 @@ const char* pressName(int press)
 
 } // namespace
 
-FakePlatform::FakePlatform()
-{
-    folder_ = (std::filesystem::temp_directory_path() / "kestrix-test-program").string();
-}
-
 void FakePlatform::clearRecords()
 {
     inputs.clear();
     messages.clear();
-    sounds.clear();
     waited.clear();
-    loaded.clear();
-    unloaded.clear();
-    shown.clear();
-    minimised.clear();
-    dragged.clear();
     events.clear();
-    quitCalls = refreshCalls = safePoints = eventRuns = waits = 0;
+    quitCalls = refreshCalls = safePoints = eventRuns = 0;
 }
 
 std::vector<std::string> FakePlatform::messageTexts() const
@@ -64,7 +52,6 @@ void FakePlatform::processEvents()
 
 void FakePlatform::wait(double seconds)
 {
-    ++waits;
     clock += seconds;
     waited.push_back(seconds);
     if (whileWaiting) {
@@ -94,19 +81,12 @@ std::string FakePlatform::inputBox(const std::string& prompt, const std::string&
     return answer;
 }
 
-void FakePlatform::windowLoaded(kx::Window& window) { loaded.push_back(window.kind()); }
-
 void FakePlatform::windowUnloaded(kx::Window& window)
 {
-    unloaded.push_back(window.kind());
     std::erase_if(showing_, [&](const Showing& s) { return s.window == &window; });
 }
 
-void FakePlatform::showWindow(kx::Window& window)
-{
-    shown.push_back(window.kind());
-    events.push_back("show " + window.Caption());
-}
+void FakePlatform::showWindow(kx::Window& window) { events.push_back("show " + window.Caption()); }
 
 void FakePlatform::runModal(kx::Window& window)
 {
@@ -142,13 +122,9 @@ void FakePlatform::runModal(kx::Window& window)
 
 void FakePlatform::answerPager(kx::frmPager& pager, std::size_t message)
 {
-    PagerMessage& m = messages[message];
-    const bool twoButtons = !pager.Command1.Visible;
-    const int fallback = twoButtons ? No : Okay;
+    const int fallback = pager.Command1.Visible ? Okay : No;
     int press = fallback;
-    if (pagerPresses.empty()) {
-        m.defaulted = true;
-    } else {
+    if (!pagerPresses.empty()) {
         press = pagerPresses.front();
         pagerPresses.pop_front();
     }
@@ -156,11 +132,10 @@ void FakePlatform::answerPager(kx::frmPager& pager, std::size_t message)
                          (press == Yes && pager.Command2.Visible) ||
                          (press == No && pager.Command3.Visible);
     if (!visible) {
-        ADD_FAILURE() << "Scripted " << pressName(press) << " for \"" << m.text
+        ADD_FAILURE() << "Scripted " << pressName(press) << " for \"" << messages[message].text
                       << "\", which does not offer that button";
         press = fallback;
     }
-    m.pressed = press;
     pager.game().dispatch([&] {
         switch (press) {
         case Okay: pager.Command1_Click(); break;
@@ -171,22 +146,9 @@ void FakePlatform::answerPager(kx::frmPager& pager, std::size_t message)
     });
 }
 
-void FakePlatform::minimiseWindow(kx::Window& window) { minimised.push_back(window.kind()); }
-
-void FakePlatform::dragWindow(kx::Window& window) { dragged.push_back(window.kind()); }
-
 double FakePlatform::textWidth(kx::FontRole, const std::string& text)
 {
     return charWidth * static_cast<double>(text.size());
-}
-
-void FakePlatform::playSound(const std::string& path) { sounds.push_back(path); }
-
-std::string FakePlatform::programFolder()
-{
-    std::error_code ignored;
-    std::filesystem::create_directories(folder_, ignored);
-    return folder_;
 }
 
 void FakePlatform::refreshViews() { ++refreshCalls; }

@@ -18,27 +18,21 @@ namespace kxtest {
 // system's close command.
 enum Press : int { Close = 0, Okay = 1, Yes = 2, No = 3 };
 
-// One message the pager showed: its text, the buttons it offered and what
-// was pressed.
+// One message the pager showed: its text and the buttons it offered.
 struct PagerMessage {
     std::string text;
     bool okay = false, yes = false, no = false;
-    int pressed = -1; // a Press; -1 while unanswered (or closed by someone else)
-    bool defaulted = false; // nothing was scripted, so the fake answered on its own
 };
 
 struct InputRequest {
     std::string prompt, title, defaultText;
-    bool operator==(const InputRequest&) const = default;
 };
 
 // The window system as the engine sees it, without windows: a clock that
 // moves only when waited on, text six pixels to a character, and scripted
-// answers for the input box and the pager.
+// answers for the input box and the pager (without a script, "Okay" or "No").
 class FakePlatform final : public kx::Platform {
 public:
-    FakePlatform();
-
     // Script.
     std::deque<std::string> inputAnswers;
     std::deque<int> pagerPresses; // a Press each
@@ -53,6 +47,7 @@ public:
     std::function<void()> whileProcessingEvents;
     double charWidth = 6;
     double dayStartSeconds = 45000.25; // the time of day when the clock reads 0
+    std::vector<std::string> sounds; // every sound asked for, in order
     std::string date = "12/6/2026";
     std::string time = "12:30:00 PM";
 
@@ -60,12 +55,9 @@ public:
     double clock = 0;
     std::vector<InputRequest> inputs;
     std::vector<PagerMessage> messages;
-    std::vector<std::string> sounds;
     std::vector<double> waited; // the seconds of each wait, in order
-    std::string clipboard = "(untouched)";
-    std::vector<kx::WindowKind> loaded, unloaded, shown, minimised, dragged;
     std::vector<std::string> events; // "show Kestrix", "pager <text>", "input <title>", "quit"
-    int quitCalls = 0, refreshCalls = 0, safePoints = 0, eventRuns = 0, waits = 0;
+    int quitCalls = 0, refreshCalls = 0, safePoints = 0, eventRuns = 0;
 
     // Forgets what was recorded so far (the script stays).
     void clearRecords();
@@ -79,16 +71,16 @@ public:
     std::string timeText() override { return time; }
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
-    void windowLoaded(kx::Window& window) override;
+    void windowLoaded(kx::Window&) override {}
     void windowUnloaded(kx::Window& window) override;
     void showWindow(kx::Window& window) override;
     void runModal(kx::Window& window) override;
-    void minimiseWindow(kx::Window& window) override;
-    void dragWindow(kx::Window& window) override;
+    void minimiseWindow(kx::Window&) override {}
+    void dragWindow(kx::Window&) override {}
     double textWidth(kx::FontRole font, const std::string& text) override;
-    void setClipboardText(const std::string& text) override { clipboard = text; }
-    void playSound(const std::string& path) override;
-    std::string programFolder() override;
+    void setClipboardText(const std::string&) override {}
+    void playSound(const std::string& path) override { sounds.push_back(path); }
+    std::string programFolder() override { return "/kestrix"; }
     void refreshViews() override;
     void atSafePoint() override;
     void quit() override;
@@ -101,7 +93,6 @@ private:
         std::size_t message;
     };
     std::vector<Showing> showing_;
-    std::string folder_;
 };
 
 } // namespace kxtest

@@ -2,8 +2,6 @@
 
 // Readable failure messages for the engine's plain data.
 
-#include "FakePlatform.h"
-
 #include "core/Controls.h"
 #include "shell/WindowShape.h"
 
@@ -22,11 +20,6 @@ inline void PrintTo(const PictureBox::Printed& p, std::ostream* out)
     *out << "\"" << p.text << "\" at (" << p.x << ", " << p.y << ")";
 }
 
-inline void PrintTo(const ListView::Column& c, std::ostream* out)
-{
-    *out << "\"" << c.text << "\" key \"" << c.key << "\" width " << c.widthShare;
-}
-
 inline void PrintTo(const ListView::Item& item, std::ostream* out)
 {
     *out << item.key << " \"" << item.text << "\"";
@@ -35,12 +28,3 @@ inline void PrintTo(const ListView::Item& item, std::ostream* out)
 }
 
 } // namespace kx
-
-namespace kxtest {
-
-inline void PrintTo(const InputRequest& r, std::ostream* out)
-{
-    *out << "input box \"" << r.title << "\": \"" << r.prompt << "\" [" << r.defaultText << "]";
-}
-
-} // namespace kxtest

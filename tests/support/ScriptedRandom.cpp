@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace kxtest {
 
 ScriptedRandom::ScriptedRandom(std::uint64_t seed) : fallback_(seed) {}
@@ -35,6 +37,37 @@ void ScriptedRandom::pushRandom(int n, int k)
         ADD_FAILURE() << "Random(" << n << ") cannot give " << k;
     // The middle of k's share of [0, 1).
     push((static_cast<float>(k) - 0.5f) / static_cast<float>(n));
+}
+
+namespace {
+
+// Random(n) takes the draw times n exactly, as a double.
+bool below(float r, int n, int k) { return static_cast<double>(r) * n < k; }
+
+} // namespace
+
+void ScriptedRandom::pushLowest(int n, int k)
+{
+    float r = static_cast<float>(static_cast<double>(k - 1) / n);
+    while (below(r, n, k - 1))
+        r = std::nextafter(r, 1.0f);
+    while (r > 0 && !below(std::nextafter(r, 0.0f), n, k - 1))
+        r = std::nextafter(r, 0.0f);
+    if (k < 1 || k > n)
+        ADD_FAILURE() << "Random(" << n << ") cannot give " << k;
+    push(r);
+}
+
+void ScriptedRandom::pushHighest(int n, int k)
+{
+    float r = static_cast<float>(static_cast<double>(k) / n);
+    while (!below(r, n, k))
+        r = std::nextafter(r, 0.0f);
+    while (below(std::nextafter(r, 1.0f), n, k))
+        r = std::nextafter(r, 1.0f);
+    if (k < 1 || k > n)
+        ADD_FAILURE() << "Random(" << n << ") cannot give " << k;
+    push(r);
 }
 
 } // namespace kxtest

@@ -23,6 +23,10 @@ public:
     void push(float value);
     // The next Random(n) gives k.
     void pushRandom(int n, int k);
+    // The next Random(n) gives k from the lowest (or highest) draw that does,
+    // so that a Random of a neighbouring n would give another number.
+    void pushLowest(int n, int k);
+    void pushHighest(int n, int k);
     std::size_t pending() const { return script_.size(); }
 
     std::vector<double> reseeds; // clock values folded in, in order
