@@ -7,13 +7,17 @@
 
 namespace kx {
 
-void Game::SkipDay()
+void Game::SkipDay() { EndDay(); }
+
+void Game::EndDay(const std::function<void()>& beforeNewWorld)
 {
     if (state.DayCount >= kFinalDay) {
         EndGame();
         return;
     }
     AdvanceDay();
+    if (beforeNewWorld)
+        beforeNewWorld();
     FillServerList();
     RefreshStatus();
 }

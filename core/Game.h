@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,6 +78,9 @@ public:
 
     // Day cycle and status.
     void SkipDay();
+    // On the final day the game ends; otherwise the next day begins and a new
+    // world is drawn, after `beforeNewWorld` has run.
+    void EndDay(const std::function<void()>& beforeNewWorld = {});
     // The day moves on: debt and bank money grow.
     void AdvanceDay();
     void FillServerList();

@@ -208,19 +208,14 @@ void frmTerminal::WritePayment(const std::string& line)
 
 void Game::EndOfTransfer()
 {
-    if (state.DayCount >= kFinalDay) {
-        EndGame();
-        return;
-    }
-    AdvanceDay();
-    TermClear();
-    TermRefresh();
-    TermPrint("Disconnected from " + state.CurrentServerName);
-    state.Disconnected = true;
-    if (terminal_)
-        unload(*terminal_);
-    FillServerList();
-    RefreshStatus();
+    EndDay([this] {
+        TermClear();
+        TermRefresh();
+        TermPrint("Disconnected from " + state.CurrentServerName);
+        state.Disconnected = true;
+        if (terminal_)
+            unload(*terminal_);
+    });
 }
 
 } // namespace kx
