@@ -1,13 +1,10 @@
 #include "Game.h"
 
 #include "Numbers.h"
-#include "economy/frmPager.h"
+#include "World.h"
 #include "frmRara.h"
-#include "terminal/frmTerminal.h"
 
 namespace kx {
-
-void Game::SkipDay() { EndDay(); }
 
 void Game::EndDay(const std::function<void()>& beforeNewWorld)
 {
@@ -31,9 +28,9 @@ void Game::AdvanceDay()
 
 void Game::FillServerList()
 {
-    GenerateServers();
-    if (rara_)
-        rara_->ListServers();
+    GenerateServers(*this);
+    if (frmRara* rara = find<frmRara>())
+        rara->ListServers();
 }
 
 void Game::RefreshStatus()
@@ -54,22 +51,22 @@ std::string wholeAmount(float value) { return FormatAmount(RoundHalfUpWhole(valu
 
 void Game::DrawStatus()
 {
-    if (!rara_ || ended_) {
+    frmRara* rara = find<frmRara>();
+    if (!rara || ended_) {
         RateEquipment();
         return;
     }
-    frmRara& rara = *rara_;
-    rara.Label9.Caption = "$" + wholeAmount(state.Funds);
-    rara.Label10.Caption = wholeAmount(state.Items[2]);
-    rara.Label11.Caption = wholeAmount(state.Items[1]);
-    rara.Label12.Caption = "$" + wholeAmount(state.Debt);
-    rara.Label14.Caption = "$" + wholeAmount(state.BankFunds);
-    rara.Picture1.Cls();
-    rara.Picture1.CurrentX = 5;
-    rara.Picture1.CurrentY = 6;
+    rara->Label9.Caption = "$" + wholeAmount(state.Funds);
+    rara->Label10.Caption = wholeAmount(state.Items[2]);
+    rara->Label11.Caption = wholeAmount(state.Items[1]);
+    rara->Label12.Caption = "$" + wholeAmount(state.Debt);
+    rara->Label14.Caption = "$" + wholeAmount(state.BankFunds);
+    rara->Picture1.Cls();
+    rara->Picture1.CurrentX = 5;
+    rara->Picture1.CurrentY = 6;
     RateEquipment();
     if (!state.Alias.empty())
-        rara.Picture1.Print(rara.StatusLine(true));
+        rara->Picture1.Print(rara->StatusLine(true));
 }
 
 void Game::RateEquipment()
@@ -85,10 +82,7 @@ void Game::RestartGame()
 {
     if (ended_)
         return;
-    if (pager_)
-        unload(*pager_);
-    if (terminal_)
-        unload(*terminal_);
+    unloadAll(false);
     state.Alias.clear();
     state.BankFunds = 0;
     state.FavourServer = 0;
@@ -96,9 +90,9 @@ void Game::RestartGame()
     for (int slot = 1; slot <= 10; ++slot)
         state.Items[slot] = 0;
     state.Funds = 0;
-    if (rara_)
-        unload(*rara_);
-    loadRara();
+    if (Window* main = find(WindowKind::Rara))
+        unload(*main);
+    load<frmRara>();
 }
 
 } // namespace kx

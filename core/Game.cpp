@@ -1,9 +1,9 @@
 #include "Game.h"
 
 #include "RandomSource.h"
-#include "economy/frmPager.h"
 #include "frmRara.h"
-#include "terminal/frmTerminal.h"
+
+#include <algorithm>
 
 namespace kx {
 
@@ -12,15 +12,14 @@ Game::Game(Platform& platform, RandomSource& random) : platform_(platform), rand
 Game::~Game()
 {
     // Views must let go of their windows before the windows go.
-    for (Window* window : {static_cast<Window*>(pager_.get()), static_cast<Window*>(terminal_.get()),
-                           static_cast<Window*>(rara_.get())})
+    for (const auto& window : windows_)
         if (window)
             platform_.windowUnloaded(*window);
 }
 
 void Game::start()
 {
-    dispatch([this] { loadRara(); });
+    dispatch([this] { load<frmRara>(); });
 }
 
 void Game::leaveHandler()
@@ -33,29 +32,22 @@ void Game::leaveHandler()
     }
 }
 
-template <typename Form>
-Form& Game::load(std::unique_ptr<Form>& slot)
+void Game::install(std::unique_ptr<Window> window)
 {
-    slot = std::make_unique<Form>(*this);
-    Form& window = *slot;
-    platform_.windowLoaded(window);
-    window.Form_Load();
-    return window;
+    if (Window* old = find(window->kind()))
+        unload(*old);
+    // Loading the main window is a new game.
+    if (window->kind() == WindowKind::Rara)
+        ++generation_;
+    Window& added = *window;
+    windows_[static_cast<std::size_t>(added.kind())] = std::move(window);
+    platform_.windowLoaded(added);
 }
-
-frmRara& Game::loadRara()
-{
-    ++generation_;
-    return load(rara_);
-}
-
-frmPager& Game::loadPager() { return load(pager_); }
-
-frmTerminal& Game::loadTerminal() { return load(terminal_); }
 
 bool Game::isLoaded(const Window& window) const
 {
-    return &window == rara_.get() || &window == pager_.get() || &window == terminal_.get();
+    // Compares addresses only: the window asked about may be one already unloaded.
+    return std::ranges::any_of(windows_, [&](const auto& loaded) { return loaded.get() == &window; });
 }
 
 void Game::unload(Window& window)
@@ -64,18 +56,19 @@ void Game::unload(Window& window)
         return;
     window.Form_Unload();
     platform_.windowUnloaded(window);
-    if (&window == rara_.get())
-        retire(std::move(rara_));
-    else if (&window == pager_.get())
-        retire(std::move(pager_));
-    else if (&window == terminal_.get())
-        retire(std::move(terminal_));
+    // A handler of this window may still be on the stack; it goes at the next safe point.
+    auto& slot = windows_[static_cast<std::size_t>(window.kind())];
+    if (slot.get() == &window)
+        retired_.push_back(std::move(slot));
 }
 
-void Game::retire(std::unique_ptr<Window> window)
+void Game::unloadAll(bool mainWindowToo)
 {
-    // A handler of this window may still be on the stack; it goes at the next safe point.
-    retired_.push_back(std::move(window));
+    for (std::size_t k = 0; k < kWindowKinds; ++k) {
+        const auto kind = static_cast<WindowKind>(k);
+        if (Window* window = find(kind); window && (mainWindowToo || kind != WindowKind::Rara))
+            unload(*window);
+    }
 }
 
 void Game::EndProgram()
@@ -83,12 +76,7 @@ void Game::EndProgram()
     if (ended_)
         return;
     ended_ = true;
-    if (pager_)
-        unload(*pager_);
-    if (terminal_)
-        unload(*terminal_);
-    if (rara_)
-        unload(*rara_);
+    unloadAll(true);
     platform_.quit();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "GameState.h"
+#include "Window.h"
 #include "platform/Platform.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -12,11 +14,8 @@
 
 namespace kx {
 
+class LongAction;
 class RandomSource;
-class Window;
-class frmRara;
-class frmPager;
-class frmTerminal;
 
 // Owns the game state and the loaded windows, and holds the procedures that
 // every window shares.  One Game lives for the whole run of the program.
@@ -45,15 +44,28 @@ public:
     // Counts new games, so a long action can tell that its game was replaced.
     unsigned generation() const { return generation_; }
 
-    // Windows.
-    frmRara* rara() const { return rara_.get(); }
-    frmPager* pager() const { return pager_.get(); }
-    frmTerminal* terminal() const { return terminal_.get(); }
-    frmRara& loadRara();
-    frmPager& loadPager();
-    frmTerminal& loadTerminal();
+    // Windows, one of each kind at a time.
+    Window* find(WindowKind kind) const { return windows_[static_cast<std::size_t>(kind)].get(); }
+    template <typename Form>
+    Form* find() const
+    {
+        return static_cast<Form*>(find(Form::Kind));
+    }
+    // Creates the window, replacing one of its kind, and runs its load step.
+    template <typename Form>
+    Form& load()
+    {
+        auto window = std::make_unique<Form>(*this);
+        Form& form = *window;
+        install(std::move(window));
+        form.Form_Load();
+        return form;
+    }
     void unload(Window& window);
     bool isLoaded(const Window& window) const;
+    // Unloads every window in the order of the window table; the main window
+    // stays when `mainWindowToo` is false.
+    void unloadAll(bool mainWindowToo);
     // Closes every window and ends the program; nothing is saved.
     void EndProgram();
 
@@ -69,20 +81,13 @@ public:
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText);
     void PlaySound(const std::string& relativePath);
-
-    // World generation.
-    void FillWordPools();
-    void GenerateServers();
     std::string RandomFirstName();
     std::string RandomLastName();
 
     // Day cycle and status.
-    void SkipDay();
     // On the final day the game ends; otherwise the next day begins and a new
     // world is drawn, after `beforeNewWorld` has run.
     void EndDay(const std::function<void()>& beforeNewWorld = {});
-    // The day moves on: debt and bank money grow.
-    void AdvanceDay();
     void FillServerList();
     void RefreshStatus();
     // The labels and status line alone, without the check for a lost game.
@@ -91,8 +96,11 @@ public:
     void RestartGame();
     void EndGame();
 
-    // The terminal's screen; printing into a closed terminal prints nothing.
-    void TermPrint(const std::string& text);
+    // The terminal's screen.  Printing goes to the terminal that is open when
+    // it starts; once that one has closed, the rest of the text is dropped.
+    // The text is taken as a copy: events run between its lines may change
+    // the string it came from (the input line, a closed window's caption).
+    void TermPrint(std::string text);
     void TermRefresh();
     void TermClear();
     // The server being connected to, or null when ServerIndex names no slot
@@ -100,20 +108,6 @@ public:
     ServerRecord* ConnectedServerOrNull();
     // The same, or a blank record when there is none.
     ServerRecord& ConnectedServer();
-    // The end of a payment: the day passes and the terminal closes.
-    void EndOfTransfer();
-
-    // The connected server's files.
-    // Makes the 2 to 10 files of the server being connected to.
-    void GenerateServerFiles();
-    std::string MakeHintFile(int slot); // also names the file
-    std::string MakeOrdinaryFile(int slot); // also names the file
-    std::string PaymentDatabaseText();
-    std::string RandomDatabaseName();
-    std::string RandomFileStem();
-    std::string PickServerFile();
-    // The note a server shows after a correct password.
-    std::string ServerNote();
 
     // The pager: 1 "Okay", 2 "Yes", 3 "No".
     std::int16_t ShowPager(const std::string& text, bool twoButtons);
@@ -125,16 +119,14 @@ private:
         Game& game;
     };
     void leaveHandler();
-    // Creates a window in its slot; its load step runs at once.
-    template <typename Form>
-    Form& load(std::unique_ptr<Form>& slot);
-    void retire(std::unique_ptr<Window> window);
+    void install(std::unique_ptr<Window> window);
+    // Stores one line of the transcript unless its terminal has gone meanwhile.
+    bool printPiece(const LongAction& output, std::string piece);
+    void AdvanceDay();
 
     Platform& platform_;
     RandomSource& random_;
-    std::unique_ptr<frmRara> rara_;
-    std::unique_ptr<frmPager> pager_;
-    std::unique_ptr<frmTerminal> terminal_;
+    std::array<std::unique_ptr<Window>, kWindowKinds> windows_;
     std::vector<std::unique_ptr<Window>> retired_;
     int handlerDepth_ = 0;
     bool ended_ = false;

@@ -33,6 +33,20 @@ std::optional<int> Game::FindServer(const std::string& name) const
     return std::nullopt;
 }
 
+ServerRecord* Game::ConnectedServerOrNull()
+{
+    const float index = state.ServerIndex;
+    if (!(index >= 1 && index <= kServerSlots)) // also false for NaN
+        return nullptr;
+    return &state.Server[static_cast<int>(index)];
+}
+
+ServerRecord& Game::ConnectedServer()
+{
+    ServerRecord* server = ConnectedServerOrNull();
+    return server ? *server : state.Server[0];
+}
+
 void Game::Pause(double seconds)
 {
     platform_.refreshViews();

@@ -2,16 +2,25 @@
 
 #include "Controls.h"
 
+#include <cstddef>
 #include <string>
 
 namespace kx {
 
 class Game;
 
-enum class WindowKind { Rara, Pager, Terminal };
+// Every window of the game, one line each, in the order a new game closes
+// them: the main window goes last, once the player's state is cleared.
+enum class WindowKind : std::size_t {
+    Pager,
+    Terminal,
+    Rara,
+};
+inline constexpr std::size_t kWindowKinds = static_cast<std::size_t>(WindowKind::Rara) + 1;
 
 // An engine window: the state of its controls as plain data and one method
-// per event handler.  The Game loads and unloads it; a view draws it.
+// per event handler.  The Game loads and unloads it; a view draws it.  Each
+// window class names its kind as `static constexpr WindowKind Kind`.
 class Window {
 public:
     explicit Window(Game& game) : game_(game) {}
@@ -28,9 +37,22 @@ public:
     virtual void Form_Unload() {}
 
     Game& game() const { return game_; }
+    // Stops the window's long actions that claimed it (see LongAction) at their next step.
+    void StopLongActions() { ++claims_; }
 
 private:
+    friend class LongAction;
     Game& game_;
+    unsigned claims_ = 0;
+};
+
+// The window classes name their kind once; kind() follows from it.
+template <WindowKind K>
+class WindowOf : public Window {
+public:
+    static constexpr WindowKind Kind = K;
+    using Window::Window;
+    WindowKind kind() const final { return K; }
 };
 
 } // namespace kx

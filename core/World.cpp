@@ -1,33 +1,37 @@
+#include "World.h"
+
 #include "Game.h"
 
 #include "WorldTables.h"
 
 namespace kx {
 
-void Game::FillWordPools()
+void FillWordPools(Game& game)
 {
+    GameState& state = game.state;
     for (int i = 1; i <= kPoolSize; ++i) {
         state.UserNamePool[i] = tables::kUserNames[i - 1];
         state.PasswordPool[i] = tables::kPasswords[i - 1];
     }
 }
 
-void Game::GenerateServers()
+void GenerateServers(Game& game)
 {
+    GameState& state = game.state;
     for (int i = 1; i <= kWorldSize; ++i)
         state.Server[i].Name = tables::kCompanies[i - 1];
     for (int i = 1; i <= kWorldSize; ++i) {
         ServerRecord& server = state.Server[i];
-        const int a = Random(100);
-        const int b = Random(100);
-        const int c = Random(255);
-        const int d = Random(255);
+        const int a = game.Random(100);
+        const int b = game.Random(100);
+        const int c = game.Random(255);
+        const int d = game.Random(255);
         server.Address = std::to_string(a) + "." + std::to_string(b) + "." + std::to_string(c) +
                          "." + std::to_string(d);
-        server.UserName = state.UserNamePool[Random(50)];
-        server.Password = state.PasswordPool[Random(52)];
-        server.Vulnerability = Random(10);
-        server.MaxPayment = static_cast<std::int16_t>(100 * (11 - server.Vulnerability) + Random(999));
+        server.UserName = state.UserNamePool[game.Random(50)];
+        server.Password = state.PasswordPool[game.Random(52)];
+        server.Vulnerability = game.Random(10);
+        server.MaxPayment = static_cast<std::int16_t>(100 * (11 - server.Vulnerability) + game.Random(999));
     }
 }
 

@@ -1,7 +1,10 @@
 #include "frmRara.h"
 
 #include "Game.h"
+#include "LongAction.h"
 #include "Numbers.h"
+#include "World.h"
+#include "servers/ServerFiles.h"
 #include "terminal/frmTerminal.h"
 
 #include <algorithm>
@@ -47,7 +50,7 @@ std::int16_t toInt16(double value)
 
 } // namespace
 
-frmRara::frmRara(Game& game) : Window(game)
+frmRara::frmRara(Game& game) : WindowOf(game)
 {
     Label1 = {{75, 75, 5370, 210}, ""};
     Label3 = {{5490, 100, 140, 135}, ""};
@@ -76,16 +79,11 @@ frmRara::frmRara(Game& game) : Window(game)
     Picture1.rect = {1260, 4050, 3435, 315};
 }
 
-bool frmRara::stillCurrent(unsigned generation) const
-{
-    return game().isLoaded(*this) && !game().ended() && game().generation() == generation;
-}
-
 void frmRara::Form_Load()
 {
     Game& g = game();
     GameState& s = g.state;
-    const unsigned generation = g.generation();
+    const LongAction newGame(*this);
     s.SoundOn = true;
     g.platform().showWindow(*this);
     s.DayCount = 1;
@@ -99,11 +97,11 @@ void frmRara::Form_Load()
     g.SeedRandom();
     Region = MakeWindowShape(1, 1, 0, 0, kTwipsPerPixel, kTwipsPerPixel);
     SetUpColumns();
-    g.FillWordPools();
-    g.GenerateServers();
+    FillWordPools(g);
+    GenerateServers(g);
     ListServers();
     g.ShowPager(kWelcome, false);
-    if (!stillCurrent(generation) || !AskAlias())
+    if (!newGame || !AskAlias())
         return;
     Picture1.CurrentX = 5;
     Picture1.CurrentY = 6;
@@ -115,15 +113,15 @@ void frmRara::Form_Load()
 bool frmRara::AskAlias()
 {
     Game& g = game();
-    const unsigned generation = g.generation();
+    const LongAction asking(*this);
     while (g.state.Alias.empty()) {
         std::string alias = g.InputBox("Please enter your alias.", "Welcome newbie!", "Newbie");
-        if (!stillCurrent(generation))
+        if (!asking)
             return false;
         const std::string lower = LowerCase(alias);
         if (lower == "tavrik") {
             g.ShowPager("There can be only one Tavrik :]", false);
-            if (!stillCurrent(generation))
+            if (!asking)
                 return false;
             alias.clear();
         } else if (lower == "qelvun") {
@@ -188,26 +186,25 @@ void frmRara::Command1_Click()
 {
     Game& g = game();
     GameState& s = g.state;
-    const unsigned generation = g.generation();
     if (ListView1.selected >= 1 && ListView1.selected <= static_cast<int>(ListView1.items.size())) {
         s.CurrentServerName = ListView1.items[ListView1.selected - 1].text;
         s.ServerIndex = static_cast<float>(g.FindServer(s.CurrentServerName).value_or(0));
     }
-    if (frmTerminal* old = g.terminal())
+    if (frmTerminal* old = g.find<frmTerminal>())
         g.unload(*old);
-    frmTerminal& terminal = g.loadTerminal();
+    frmTerminal& terminal = g.load<frmTerminal>();
     // Connecting waits; another connection or a new game meanwhile takes over.
-    auto current = [&] { return stillCurrent(generation) && g.isLoaded(terminal); };
-    if (!current())
+    const LongAction connecting(terminal);
+    if (!connecting)
         return;
     g.DoEvents();
-    if (!current())
+    if (!connecting)
         return;
-    g.GenerateServerFiles();
+    GenerateServerFiles(g);
     g.PlaySound("/sounds/type1.wav");
 }
 
-void frmRara::Command6_Click() { game().SkipDay(); }
+void frmRara::Command6_Click() { game().EndDay(); }
 
 void frmRara::Label1_MouseDown() { game().platform().dragWindow(*this); }
 

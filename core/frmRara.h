@@ -11,11 +11,10 @@ namespace kx {
 
 // The main window: money, accounts, the day and today's vulnerable servers.
 // Loading it starts a new game; closing it ends the program.
-class frmRara final : public Window {
+class frmRara final : public WindowOf<WindowKind::Rara> {
 public:
     explicit frmRara(Game& game);
 
-    WindowKind kind() const override { return WindowKind::Rara; }
     std::string Caption() const override { return "Kestrix"; }
     Rect Frame() const override { return {0, 0, 401 * kTwipsPerPixel, 301 * kTwipsPerPixel}; }
 
@@ -71,7 +70,6 @@ private:
     void SetUpColumns();
     // Asks until an alias is given; false when the window went away meanwhile.
     bool AskAlias();
-    bool stillCurrent(unsigned generation) const;
 };
 
 } // namespace kx

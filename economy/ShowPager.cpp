@@ -11,11 +11,14 @@ std::int16_t Game::ShowPager(const std::string& text, bool twoButtons)
     Dispatching scope(*this);
     // A message raised while another is up waits its turn instead of taking
     // over the window that is already showing.
-    while (pager_ && !ended_)
-        platform_.runModal(*pager_);
+    while (frmPager* showing = find<frmPager>()) {
+        if (ended_)
+            break;
+        platform_.runModal(*showing);
+    }
     if (ended_)
         return twoButtons ? 3 : 1;
-    frmPager& pager = loadPager();
+    frmPager& pager = load<frmPager>();
     state.PagerScroll = pager.Picture1.ScaleWidth();
     state.PagerText = text;
     pager.Command1.Visible = !twoButtons;

@@ -8,7 +8,7 @@ namespace {
 constexpr int kButtonTop = 1230;
 } // namespace
 
-frmPager::frmPager(Game& game) : Window(game)
+frmPager::frmPager(Game& game) : WindowOf(game)
 {
     Label1 = {{75, 75, 4500, 210}, ""};
     Label2 = {{4680, 100, 140, 135}, ""};

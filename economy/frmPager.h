@@ -7,11 +7,10 @@ namespace kx {
 
 // The game's one message box: a line of text scrolling through a strip, with
 // "Okay", or "Yes" and "No".
-class frmPager final : public Window {
+class frmPager final : public WindowOf<WindowKind::Pager> {
 public:
     explicit frmPager(Game& game);
 
-    WindowKind kind() const override { return WindowKind::Pager; }
     std::string Caption() const override { return "Pager Message"; }
     Rect Frame() const override { return {0, 0, 4950, 1800}; }
 

@@ -115,6 +115,12 @@ void FramelessView::sync(QPushButton* widget, const Button& button)
         widget->setVisible(button.Visible);
 }
 
+void FramelessView::setBackground(const QPixmap& picture)
+{
+    background_ = picture;
+    update();
+}
+
 void FramelessView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -122,6 +128,13 @@ void FramelessView::paintEvent(QPaintEvent*)
     QPainterPath outline;
     const QRectF box = QRectF(outlineRect()).adjusted(0.5, 0.5, -0.5, -0.5);
     outline.addRoundedRect(box, cornerSize() / 2.0, cornerSize() / 2.0);
+    if (!background_.isNull()) {
+        // The skin draws its own strip and marks; only the outline is the window's.
+        painter.setClipPath(outline);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), background_);
+        return;
+    }
     painter.fillPath(outline, look::kWindow);
     const QRect strip = look::pixels(titleStrip_);
     painter.fillRect(strip, look::kTitle);

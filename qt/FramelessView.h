@@ -2,6 +2,7 @@
 
 #include "core/Controls.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -14,8 +15,9 @@ namespace kx {
 class Game;
 class Window;
 
-// What every window view shares: no system frame, the dark look with its
-// outline, dragging by the title strip, and reading its engine window.
+// What every window view shares: no system frame, its skin picture (or the
+// dark look with its outline), dragging by the title strip, and reading its
+// engine window.
 class FramelessView : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +33,8 @@ public:
     void beginDrag();
     // Where the mouse went down on the title strip, on the screen.
     void notePress(QPoint global) { pressedAt_ = global; }
+    // The skin's picture the window is painted from; a null one leaves the dark look.
+    void setBackground(const QPixmap& picture);
 
 signals:
     void unloaded();
@@ -64,6 +68,7 @@ protected:
 
 private:
     Window* window_;
+    QPixmap background_;
     Rect titleStrip_;
     bool dragging_ = false;
     QPoint pressedAt_;

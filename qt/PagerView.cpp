@@ -1,35 +1,32 @@
 #include "PagerView.h"
 
 #include "Look.h"
-#include "economy/frmPager.h"
 
 #include <QPushButton>
 
 namespace kx {
 
-PagerView::PagerView(Game& game, frmPager& window) : FramelessView(game, window), ticker_(this)
+PagerView::PagerView(Game& game, frmPager& window) : FormView(game, window), ticker_(this)
 {
-    addTitleStrip(window.Label1.rect, [this] { pager()->Label1_MouseDown(); });
-    addMark("_", window.Label2.rect, [this] { pager()->Label2_Click(); });
+    addTitleStrip(window.Label1, &frmPager::Label1_MouseDown);
+    addMark("_", window.Label2, &frmPager::Label2_Click);
 
     strip_ = new StripWidget(FontRole::PagerStrip, this);
     strip_->setGeometry(look::pixels(window.Picture1.rect));
     strip_->onMouseMove = [this](int button, int shift, double x, double y) {
-        handle([=, this] { pager()->Picture1_MouseMove(button, shift, x, y); });
+        handle([=, this] { form()->Picture1_MouseMove(button, shift, x, y); });
     };
-    ticker_.onTick = [this] { handle([this] { pager()->Timer1_Timer(); }); };
+    ticker_.onTick = [this] { handle(on(&frmPager::Timer1_Timer)); };
 
-    buttons_ = {makeButton(window.Command1, [this] { pager()->Command1_Click(); }),
-                makeButton(window.Command2, [this] { pager()->Command2_Click(); }),
-                makeButton(window.Command3, [this] { pager()->Command3_Click(); })};
+    buttons_ = {addButton(window.Command1, &frmPager::Command1_Click),
+                addButton(window.Command2, &frmPager::Command2_Click),
+                addButton(window.Command3, &frmPager::Command3_Click)};
     refresh();
 }
 
-frmPager* PagerView::pager() const { return static_cast<frmPager*>(engineWindow()); }
-
 void PagerView::refresh()
 {
-    const frmPager* window = pager();
+    const frmPager* window = form();
     if (!window)
         return;
     sync(buttons_[0], window->Command1);
@@ -47,11 +44,6 @@ void PagerView::showEvent(QShowEvent*)
             b->setFocus();
             break;
         }
-}
-
-void PagerView::closeRequested()
-{
-    handle([this] { pager()->Form_QueryUnload(); });
 }
 
 } // namespace kx

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "FramelessView.h"
+#include "FormView.h"
 #include "Widgets.h"
+#include "economy/frmPager.h"
 
 #include <array>
 
 namespace kx {
 
-class frmPager;
-
 // The pager: the message strip and its buttons.
-class PagerView final : public FramelessView {
+class PagerView final : public FormView<frmPager> {
 public:
     PagerView(Game& game, frmPager& window);
     void refresh() override;
@@ -20,12 +19,9 @@ public:
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
 protected:
-    void closeRequested() override;
     void showEvent(QShowEvent*) override;
 
 private:
-    frmPager* pager() const;
-
     std::array<QPushButton*, 3> buttons_{};
     StripWidget* strip_ = nullptr;
     StripTicker ticker_;

@@ -1,13 +1,10 @@
 #include "QtPlatform.h"
 
+#include "FramelessView.h"
 #include "Look.h"
-#include "PagerView.h"
-#include "RaraView.h"
-#include "TerminalView.h"
 #include "TextCodec.h"
-#include "core/frmRara.h"
-#include "economy/frmPager.h"
-#include "terminal/frmTerminal.h"
+#include "ViewFactory.h"
+#include "core/Game.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -64,6 +61,12 @@ FramelessView* QtPlatform::viewOf(const Window& window) const
     return found == views_.end() ? nullptr : found->second;
 }
 
+FramelessView* QtPlatform::mainView() const
+{
+    const Window* main = game_ ? game_->find(WindowKind::Rara) : nullptr;
+    return main ? viewOf(*main) : nullptr;
+}
+
 void QtPlatform::processEvents()
 {
     QCoreApplication::processEvents();
@@ -110,9 +113,7 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
 {
     if (quitting_)
         return {};
-    QWidget* parent = nullptr;
-    if (game_ && game_->rara())
-        parent = viewOf(*game_->rara());
+    QWidget* parent = mainView();
     QInputDialog dialog(parent);
     dialog.setWindowTitle(toQString(title));
     dialog.setLabelText(toQString(prompt));
@@ -125,18 +126,7 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
 
 void QtPlatform::windowLoaded(Window& window)
 {
-    FramelessView* view = nullptr;
-    switch (window.kind()) {
-    case WindowKind::Rara:
-        view = new RaraView(*game_, static_cast<frmRara&>(window));
-        break;
-    case WindowKind::Pager:
-        view = new PagerView(*game_, static_cast<frmPager&>(window));
-        break;
-    case WindowKind::Terminal:
-        view = new TerminalView(*game_, static_cast<frmTerminal&>(window));
-        break;
-    }
+    FramelessView* view = makeView(*game_, window);
     views_[&window] = view;
     place(*view, window);
 }
@@ -144,7 +134,7 @@ void QtPlatform::windowLoaded(Window& window)
 void QtPlatform::place(FramelessView& view, const Window& window)
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    FramelessView* main = game_ && game_->rara() ? viewOf(*game_->rara()) : nullptr;
+    FramelessView* main = mainView();
     if (window.kind() == WindowKind::Rara || !main || !main->isVisible()) {
         view.move(screen.center() - view.rect().center());
     } else if (window.kind() == WindowKind::Terminal) {

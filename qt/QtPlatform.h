@@ -31,6 +31,8 @@ public:
     // The game whose windows the views dispatch to; set before it starts.
     void attach(Game& game) { game_ = &game; }
     FramelessView* viewOf(const Window& window) const;
+    // The main window's view, when it is loaded.
+    FramelessView* mainView() const;
     bool quitting() const { return quitting_; }
     // Every wait lasts `scale` times its length; tests run the game's pauses fast.
     void setTimeScale(double scale) { timeScale_ = scale; }

@@ -2,7 +2,6 @@
 
 #include "Look.h"
 #include "TextCodec.h"
-#include "core/frmRara.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -29,39 +28,33 @@ std::array<const Button*, 7> buttonsOf(const frmRara& w)
 
 } // namespace
 
-RaraView::RaraView(Game& game, frmRara& window) : FramelessView(game, window), ticker_(this)
+RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker_(this)
 {
-    addTitleStrip(window.Label1.rect, [this] { rara()->Label1_MouseDown(); });
-    addMark("_", window.Label3.rect, [this] { rara()->Label3_Click(); });
-    addMark("x", window.Label4.rect, [this] { rara()->Label4_Click(); });
+    addTitleStrip(window.Label1, &frmRara::Label1_MouseDown);
+    addMark("_", window.Label3, &frmRara::Label3_Click);
+    addMark("x", window.Label4, &frmRara::Label4_Click);
 
     const auto labels = labelsOf(window);
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels_[i] = makeLabel(*labels[i]);
     // The list's caption sits only eight pixels above it: lift it clear of the list.
     labels_[10]->move(labels_[10]->pos() - QPoint(0, 5));
-    const auto buttons = buttonsOf(window);
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons_[i] = makeButton(*buttons[i]);
-    // The other buttons lead to windows that are still to come.
-    connect(button(1), &QPushButton::clicked, this,
-            [this] { handle([this] { rara()->Command1_Click(); }); });
-    connect(button(6), &QPushButton::clicked, this,
-            [this] { handle([this] { rara()->Command6_Click(); }); });
+    // Items, Finances, Save, Load and Other lead to windows that are still to come.
+    buttons_ = {addButton(window.Command1, &frmRara::Command1_Click), addButton(window.Command2),
+                addButton(window.Command3), addButton(window.Command4), addButton(window.Command5),
+                addButton(window.Command6, &frmRara::Command6_Click), addButton(window.Command7)};
 
     buildList(window);
     strip_ = new StripWidget(FontRole::StatusStrip, this);
     strip_->setGeometry(look::pixels(window.Picture1.rect));
-    strip_->onClick = [this] { handle([this] { rara()->Picture1_Click(); }); };
-    strip_->onDoubleClick = [this] { handle([this] { rara()->Picture1_DblClick(); }); };
+    strip_->onClick = [this] { handle(on(&frmRara::Picture1_Click)); };
+    strip_->onDoubleClick = [this] { handle(on(&frmRara::Picture1_DblClick)); };
     strip_->onMouseMove = [this](int button, int shift, double x, double y) {
-        handle([=, this] { rara()->Picture1_MouseMove(button, shift, x, y); });
+        handle([=, this] { form()->Picture1_MouseMove(button, shift, x, y); });
     };
-    ticker_.onTick = [this] { handle([this] { rara()->Timer1_Timer(); }); };
+    ticker_.onTick = [this] { handle(on(&frmRara::Timer1_Timer)); };
     refresh();
 }
-
-frmRara* RaraView::rara() const { return static_cast<frmRara*>(engineWindow()); }
 
 void RaraView::buildList(const frmRara& window)
 {
@@ -78,12 +71,12 @@ void RaraView::buildList(const frmRara& window)
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!syncingList_ && item)
             handle([this, row = list_->indexOfTopLevelItem(item) + 1] {
-                rara()->ListView1_ItemClick(row);
+                form()->ListView1_ItemClick(row);
             });
     });
     connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         handle([this, row = list_->indexOfTopLevelItem(item) + 1] {
-            rara()->ListView1_ItemClick(row);
+            form()->ListView1_ItemClick(row);
         });
     });
 }
@@ -91,7 +84,7 @@ void RaraView::buildList(const frmRara& window)
 bool RaraView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        handle([this] { rara()->ListView1_DblClick(); });
+        handle(on(&frmRara::ListView1_DblClick));
         return true;
     }
     return FramelessView::eventFilter(watched, event);
@@ -138,7 +131,7 @@ void RaraView::syncList(const frmRara& window)
 
 void RaraView::refresh()
 {
-    const frmRara* window = rara();
+    const frmRara* window = form();
     if (!window)
         return;
     const auto labels = labelsOf(*window);
@@ -152,14 +145,9 @@ void RaraView::refresh()
     ticker_.setRunning(window->Timer1.Enabled);
 }
 
-void RaraView::closeRequested()
-{
-    handle([this] { rara()->Form_QueryUnload(); });
-}
-
 QRect RaraView::outlineRect() const
 {
-    if (const frmRara* window = rara()) {
+    if (const frmRara* window = form()) {
         const RoundRect& r = window->Region;
         if (r.right > r.left && r.bottom > r.top)
             return {r.left, r.top, r.right - r.left, r.bottom - r.top};
@@ -169,7 +157,7 @@ QRect RaraView::outlineRect() const
 
 int RaraView::cornerSize() const
 {
-    const frmRara* window = rara();
+    const frmRara* window = form();
     return window ? window->Region.ellipseWidth : 6;
 }
 

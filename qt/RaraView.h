@@ -1,7 +1,8 @@
 #pragma once
 
-#include "FramelessView.h"
+#include "FormView.h"
 #include "Widgets.h"
+#include "core/frmRara.h"
 
 #include <array>
 
@@ -9,10 +10,8 @@ class QTreeWidget;
 
 namespace kx {
 
-class frmRara;
-
 // The main window: status lines, the server list, the strip and the buttons.
-class RaraView final : public FramelessView {
+class RaraView final : public FormView<frmRara> {
 public:
     RaraView(Game& game, frmRara& window);
     void refresh() override;
@@ -22,13 +21,11 @@ public:
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
 protected:
-    void closeRequested() override;
     QRect outlineRect() const override;
     int cornerSize() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    frmRara* rara() const;
     void buildList(const frmRara& window);
     void syncList(const frmRara& window);
 

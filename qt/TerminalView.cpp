@@ -2,7 +2,6 @@
 
 #include "Look.h"
 #include "TextCodec.h"
-#include "terminal/frmTerminal.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -60,18 +59,18 @@ void TermRows::mousePressEvent(QMouseEvent* event)
         }
 }
 
-TerminalView::TerminalView(Game& game, frmTerminal& window) : FramelessView(game, window)
+TerminalView::TerminalView(Game& game, frmTerminal& window) : FormView(game, window)
 {
-    addTitleStrip(window.Label1.rect, [this] { terminal()->Label1_MouseDown(); });
-    addMark("_", window.Label3.rect, [this] { terminal()->Label3_Click(); });
-    addMark("x", window.Label4.rect, [this] { terminal()->Label4_Click(); });
+    addTitleStrip(window.Label1, &frmTerminal::Label1_MouseDown);
+    addMark("_", window.Label3, &frmTerminal::Label3_Click);
+    addMark("x", window.Label4, &frmTerminal::Label4_Click);
 
     const QRect first = look::pixels(window.Term.front().rect);
     const QRect last = look::pixels(window.Term.back().rect);
     rows_ = new TermRows(this);
     rows_->setGeometry(first.united(last));
     rows_->onMouseDown = [this](int index, int button, int shift, double x, double y) {
-        handle([=, this] { terminal()->Term_MouseDown(index, button, shift, x, y); });
+        handle([=, this] { form()->Term_MouseDown(index, button, shift, x, y); });
     };
 
     scroll_ = new QScrollBar(Qt::Vertical, this);
@@ -81,8 +80,8 @@ TerminalView::TerminalView(Game& game, frmTerminal& window) : FramelessView(game
         if (syncing_)
             return;
         handle([this, value] {
-            terminal()->VScroll1.Value = value;
-            terminal()->VScroll1_Change();
+            form()->VScroll1.Value = value;
+            form()->VScroll1_Change();
         });
     });
 
@@ -90,26 +89,24 @@ TerminalView::TerminalView(Game& game, frmTerminal& window) : FramelessView(game
     input_->setGeometry(look::pixels(window.Text1.rect));
     input_->setFont(look::terminalFont());
     connect(input_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (frmTerminal* t = terminal())
+        if (frmTerminal* t = form())
             t->Text1.Text = fromQString(text);
     });
     connect(input_, &QLineEdit::returnPressed, this, [this] {
-        if (frmTerminal* t = terminal())
+        if (frmTerminal* t = form())
             t->Text1.Text = fromQString(input_->text());
-        handle([this] { terminal()->Text1_KeyPress(13); });
+        handle([this] { form()->Text1_KeyPress(13); });
     });
 
-    buttons_ = {makeButton(window.Command4, [this] { terminal()->Command4_Click(); }),
-                makeButton(window.Command1, [this] { terminal()->Command1_Click(); }),
-                makeButton(window.Command3, [this] { terminal()->Command3_Click(); })};
+    buttons_ = {addButton(window.Command4, &frmTerminal::Command4_Click),
+                addButton(window.Command1, &frmTerminal::Command1_Click),
+                addButton(window.Command3, &frmTerminal::Command3_Click)};
     refresh();
 }
 
-frmTerminal* TerminalView::terminal() const { return static_cast<frmTerminal*>(engineWindow()); }
-
 void TerminalView::refresh()
 {
-    const frmTerminal* window = terminal();
+    const frmTerminal* window = form();
     if (!window)
         return;
     std::vector<QRect> places;
@@ -135,11 +132,6 @@ void TerminalView::refresh()
     sync(buttons_[0], window->Command4);
     sync(buttons_[1], window->Command1);
     sync(buttons_[2], window->Command3);
-}
-
-void TerminalView::closeRequested()
-{
-    handle([this] { terminal()->Form_QueryUnload(); });
 }
 
 void TerminalView::showEvent(QShowEvent*) { input_->setFocus(); }

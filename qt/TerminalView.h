@@ -1,7 +1,8 @@
 #pragma once
 
-#include "FramelessView.h"
+#include "FormView.h"
 #include "Widgets.h"
+#include "terminal/frmTerminal.h"
 
 #include <array>
 
@@ -9,8 +10,6 @@ class QLineEdit;
 class QScrollBar;
 
 namespace kx {
-
-class frmTerminal;
 
 // The terminal's 17 screen rows: green text on black, red when selected.
 class TermRows : public QWidget {
@@ -35,7 +34,7 @@ private:
 };
 
 // The terminal window.
-class TerminalView final : public FramelessView {
+class TerminalView final : public FormView<frmTerminal> {
 public:
     TerminalView(Game& game, frmTerminal& window);
     void refresh() override;
@@ -47,13 +46,10 @@ public:
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
 protected:
-    void closeRequested() override;
     void showEvent(QShowEvent*) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    frmTerminal* terminal() const;
-
     TermRows* rows_ = nullptr;
     QLineEdit* input_ = nullptr;
     QScrollBar* scroll_ = nullptr;

@@ -29,21 +29,24 @@ constexpr std::array<std::string_view, 70> kStems = {
 
 } // namespace
 
-std::string Game::RandomDatabaseName() { return std::string(kDatabaseNames[Random(5) - 1]); }
-
-std::string Game::RandomFileStem()
+std::string RandomDatabaseName(Game& game)
 {
-    const int draw = Random(70);
+    return std::string(kDatabaseNames[game.Random(5) - 1]);
+}
+
+std::string RandomFileStem(Game& game)
+{
+    const int draw = game.Random(70);
     const std::string word(kStems[draw - 1]);
     switch (draw) {
     case 1:
     case 64:
-        return word + std::to_string(Random(999));
+        return word + std::to_string(game.Random(999));
     case 5:
     case 60:
-        return word + std::to_string(Random(100));
+        return word + std::to_string(game.Random(100));
     case 19: {
-        const ServerRecord* server = ConnectedServerOrNull();
+        const ServerRecord* server = game.ConnectedServerOrNull();
         return server ? LowerCase(server->Name) : std::string();
     }
     default:

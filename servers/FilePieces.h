@@ -5,7 +5,18 @@
 #include <string>
 
 namespace kx {
+
 class Game;
+
+// The files of the connected server and the words they are made of.
+std::string MakeHintFile(Game& game, int slot); // also names the file
+std::string MakeOrdinaryFile(Game& game, int slot); // also names the file
+std::string PaymentDatabaseText(Game& game);
+std::string RandomDatabaseName(Game& game);
+std::string RandomFileStem(Game& game);
+// One of the connected server's file names, the earlier ones more often.
+std::string PickServerFile(Game& game);
+
 } // namespace kx
 
 // Pieces shared by the generated file names, file texts and server notes.

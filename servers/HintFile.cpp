@@ -62,12 +62,12 @@ std::string hintText(Game& game, int kind, int limit)
 
 } // namespace
 
-std::string Game::MakeHintFile(int slot)
+std::string MakeHintFile(Game& game, int slot)
 {
-    const int kind = Random(10);
-    files::nameFile(state, slot, hintFileName(*this));
-    const ServerRecord* server = ConnectedServerOrNull();
-    return server ? hintText(*this, kind, server->MaxPayment) : std::string();
+    const int kind = game.Random(10);
+    files::nameFile(game.state, slot, hintFileName(game));
+    const ServerRecord* server = game.ConnectedServerOrNull();
+    return server ? hintText(game, kind, server->MaxPayment) : std::string();
 }
 
 } // namespace kx

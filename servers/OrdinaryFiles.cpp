@@ -12,12 +12,12 @@ namespace {
 
 std::string stemWith(Game& game, std::string_view ending)
 {
-    return game.RandomFileStem() + std::string(ending);
+    return RandomFileStem(game) + std::string(ending);
 }
 
 std::string stemAndLetters(Game& game)
 {
-    const std::string stem = game.RandomFileStem();
+    const std::string stem = RandomFileStem(game);
     return stem + "." + files::threeLetters(game);
 }
 
@@ -134,11 +134,11 @@ std::string fileText(Game& game, int kind)
 
 } // namespace
 
-std::string Game::MakeOrdinaryFile(int slot)
+std::string MakeOrdinaryFile(Game& game, int slot)
 {
-    const int kind = Random(25);
-    files::nameFile(state, slot, fileName(*this, kind));
-    return fileText(*this, kind);
+    const int kind = game.Random(25);
+    files::nameFile(game.state, slot, fileName(game, kind));
+    return fileText(game, kind);
 }
 
 } // namespace kx

@@ -1,4 +1,5 @@
 #include "FilePieces.h"
+#include "ServerFiles.h"
 
 #include "core/Game.h"
 #include "core/Numbers.h"
@@ -32,7 +33,7 @@ std::string withheldPaymentsNote(int limit)
 
 std::string bossNote(Game& game, const std::string& company)
 {
-    const std::string file = game.PickServerFile();
+    const std::string file = PickServerFile(game);
     const std::string signature = game.RandomFirstName();
     return "Welcome to the " + company + " network server.\xFFThe file titled " + file +
            " contains the highest payment to our current holder.  Please do not tamper with any "
@@ -43,7 +44,7 @@ std::string bossNote(Game& game, const std::string& company)
 std::string dontEditNote(Game& game)
 {
     const std::string reader = LowerCase(game.RandomFirstName());
-    const std::string file = game.PickServerFile();
+    const std::string file = PickServerFile(game);
     const std::string colleague = game.RandomFirstName();
     return reader + ", don't edit the file " + file +
            ", it's charges were just updated last night.  i trust you and " + colleague +
@@ -54,7 +55,7 @@ std::string recentUpdatesNote(Game& game)
 {
     std::string note = "Recent File Updates:";
     for (int i = 0; i < 4; ++i)
-        note += "\xFF" + game.PickServerFile();
+        note += "\xFF" + PickServerFile(game);
     return note;
 }
 
@@ -82,22 +83,22 @@ std::string welcomeBackNote(Game& game)
 
 } // namespace
 
-std::string Game::ServerNote()
+std::string ServerNote(Game& game)
 {
-    const int kind = Random(10);
-    const ServerRecord* server = ConnectedServerOrNull();
+    const int kind = game.Random(10);
+    const ServerRecord* server = game.ConnectedServerOrNull();
     switch (kind) {
-    case 1: return server ? checkSentNote(*this, server->MaxPayment) : std::string();
+    case 1: return server ? checkSentNote(game, server->MaxPayment) : std::string();
     case 2: return server ? withheldPaymentsNote(server->MaxPayment) : std::string();
-    case 3: return server ? bossNote(*this, server->Name) : std::string();
-    case 4: return dontEditNote(*this);
-    case 5: return recentUpdatesNote(*this);
-    case 6: return reconnectNote(*this);
-    case 7: return welcomeBackNote(*this);
+    case 3: return server ? bossNote(game, server->Name) : std::string();
+    case 4: return dontEditNote(game);
+    case 5: return recentUpdatesNote(game);
+    case 6: return reconnectNote(game);
+    case 7: return welcomeBackNote(game);
     case 8: return server ? "-=" + server->Name + " Server=-" : std::string();
     case 9: return server ? server->Name + " Main Server welcomes all employees." : std::string();
     default: // 10
-        return RandomFirstName() +
+        return game.RandomFirstName() +
                ", why do you keep connecting so much?  It slows our server down when you fool "
                "around with your name and password :\\";
     }

@@ -2,6 +2,7 @@
 #include "core/Numbers.h"
 #include "core/Timing.h"
 #include "frmTerminal.h"
+#include "servers/ServerFiles.h"
 
 namespace kx {
 
@@ -19,7 +20,9 @@ bool lockedOut(Game& game, const ServerRecord& server)
 
 void frmTerminal::Connect()
 {
-    Run run(*this);
+    // Connecting, a cracker and a payment each claim the window: a later one,
+    // Disconnect, Reconnect, closing the window or a new game stops them.
+    const LongAction run(*this, LongAction::Claim::Exclusive);
     Game& g = game();
     GameState& s = g.state;
     // Until the server asks for a name, nothing typed reaches the old login.
@@ -61,7 +64,7 @@ void frmTerminal::Command1_Click()
 void frmTerminal::Command3_Click()
 {
     Game& g = game();
-    StopRunning();
+    StopLongActions();
     g.TermClear();
     g.TermRefresh();
     g.TermPrint("Disconnected from " + g.state.CurrentServerName);
@@ -91,7 +94,7 @@ void frmTerminal::ServerCommand(const std::string& line)
         }
     } else if (s.AwaitingPassword) {
         if (line == server.Password) {
-            g.TermPrint("Password accepted." + std::string(1, kLineBreak) + g.ServerNote());
+            g.TermPrint("Password accepted." + std::string(1, kLineBreak) + ServerNote(g));
             s.AwaitingName = false;
             s.AwaitingPassword = false;
             PayFavour();
@@ -138,7 +141,7 @@ void frmTerminal::RunCracker(bool forPassword)
         g.TermPrint(kConnectFirst);
         return;
     }
-    Run run(*this);
+    const LongAction run(*this, LongAction::Claim::Exclusive);
     g.TermClear();
     g.TermRefresh();
     Text1.Text.clear();
@@ -173,7 +176,7 @@ void frmTerminal::RunCracker(bool forPassword)
     }
 }
 
-void frmTerminal::CrackerFound(const Run& run, const std::string& attempt, const std::string& word,
+void frmTerminal::CrackerFound(const LongAction& run, const std::string& attempt, const std::string& word,
                                bool forPassword)
 {
     Game& g = game();

@@ -6,8 +6,12 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace kx {
+
+// The end of a payment: the day passes and the terminal closes.
+void EndOfTransfer(Game& game);
 
 namespace {
 
@@ -17,12 +21,13 @@ const std::string kBreak(1, kLineBreak);
 struct PaymentOrder {
     std::string file;
     std::string amountText; // shown as typed
+    std::string accountsText; // shown as typed unless cut down to the accounts owned
     double amount = 0;
-    float accounts = 0;
+    double accounts = 0;
 };
 
 // The amount must be a positive number and the accounts a whole number of 0
-// or more; anything else is not a payment the game can decide on.
+// or more, however large; anything else is not a payment the game can decide on.
 std::optional<PaymentOrder> parseOrder(const std::string& line)
 {
     const auto p1 = line.find(' ', 6);
@@ -32,13 +37,14 @@ std::optional<PaymentOrder> parseOrder(const std::string& line)
     PaymentOrder order;
     order.file = line.substr(6, p1 - 6);
     order.amountText = line.substr(p1 + 1, p2 - p1 - 1);
+    order.accountsText = line.substr(p2 + 1);
     const auto amount = ParseNumber(order.amountText);
-    const auto accounts = ParseNumber(line.substr(p2 + 1));
+    const auto accounts = ParseNumber(order.accountsText);
     if (order.file.empty() || !amount || !(*amount > 0 && *amount < 1e30) || !accounts ||
-        *accounts < 0 || *accounts != std::floor(*accounts) || *accounts > 1e9)
+        !(*accounts >= 0) || *accounts != std::floor(*accounts))
         return std::nullopt;
     order.amount = *amount;
-    order.accounts = static_cast<float>(*accounts);
+    order.accounts = *accounts;
     return order;
 }
 
@@ -46,7 +52,8 @@ std::optional<PaymentOrder> parseOrder(const std::string& line)
 class PaymentTransfer {
 public:
     PaymentTransfer(frmTerminal& terminal, PaymentOrder order)
-        : g_(terminal.game()), s_(g_.state), order_(std::move(order)), run_(terminal)
+        : g_(terminal.game()), s_(g_.state), order_(std::move(order)),
+          run_(terminal, LongAction::Claim::Exclusive)
     {
     }
 
@@ -59,17 +66,23 @@ public:
     }
 
 private:
+    // A later action of the terminal cuts the display short.
     void showSaving()
     {
+        std::vector<std::string> texts;
         if (order_.accounts > s_.Items[1]) {
             order_.accounts = s_.Items[1];
-            g_.TermPrint("Using " + NumberText(order_.accounts) + " forwarding bank accounts");
+            order_.accountsText = NumberText(order_.accounts);
+            texts.push_back("Using " + order_.accountsText + " forwarding bank accounts");
         }
-        g_.TermPrint(kBreak + kBreak + "Saving to default outgoing payment file.");
-        g_.TermPrint(kBreak + "File   :   " + order_.file + kBreak + "Amount :   " +
-                     order_.amountText + kBreak + "To     :   Account " +
-                     NumberText(order_.accounts) + kBreak);
-        g_.TermPrint("Save completed." + kBreak);
+        texts.push_back(kBreak + kBreak + "Saving to default outgoing payment file.");
+        texts.push_back(kBreak + "File   :   " + order_.file + kBreak + "Amount :   " +
+                        order_.amountText + kBreak + "To     :   Account " + order_.accountsText +
+                        kBreak);
+        texts.push_back("Save completed." + kBreak);
+        for (const std::string& text : texts)
+            if (run_)
+                g_.TermPrint(text);
     }
 
     // Tells the player; false when the game went away meanwhile.
@@ -104,15 +117,15 @@ private:
                       FormatAmount(order_.amount) + " dollars have arrived!"))
                 return;
             s_.Funds = static_cast<float>(s_.Funds + order_.amount);
-            g_.EndOfTransfer();
+            EndOfTransfer(g_);
             return;
         }
         std::string msg = "The payment was discovered on it's outgoing path.  ";
         if (order_.accounts >= securityFactor()) {
-            s_.Items[1] -= order_.accounts;
+            s_.Items[1] -= static_cast<float>(order_.accounts);
             if (tell(msg + "The forwarding bank accounts were not traced back to you, however "
                            "they must be removed so you don't get caught."))
-                g_.EndOfTransfer();
+                EndOfTransfer(g_);
             return;
         }
         caught(msg);
@@ -138,7 +151,7 @@ private:
             msg += "Luckily, you weren't caught, but you still get no payment because the file "
                    "was deleted.";
             if (tell(msg))
-                g_.EndOfTransfer();
+                EndOfTransfer(g_);
         } else {
             msg += "The forwarding bank accounts were traced back to your house.  You've been "
                    "arrested.  Bail is $" +
@@ -172,19 +185,19 @@ private:
                 return;
             }
             if (run_)
-                g_.EndOfTransfer();
+                EndOfTransfer(g_);
             return;
         }
         if (!tell("Bail payed.  Don't get caught again!"))
             return;
         s_.Funds = s_.Funds - static_cast<float>(bail);
-        g_.EndOfTransfer();
+        EndOfTransfer(g_);
     }
 
     Game& g_;
     GameState& s_;
     PaymentOrder order_;
-    Run run_;
+    LongAction run_;
 };
 
 } // namespace
@@ -206,15 +219,15 @@ void frmTerminal::WritePayment(const std::string& line)
     PaymentTransfer(*this, std::move(*order)).execute();
 }
 
-void Game::EndOfTransfer()
+void EndOfTransfer(Game& game)
 {
-    EndDay([this] {
-        TermClear();
-        TermRefresh();
-        TermPrint("Disconnected from " + state.CurrentServerName);
-        state.Disconnected = true;
-        if (terminal_)
-            unload(*terminal_);
+    game.EndDay([&game] {
+        game.TermClear();
+        game.TermRefresh();
+        game.TermPrint("Disconnected from " + game.state.CurrentServerName);
+        game.state.Disconnected = true;
+        if (frmTerminal* terminal = game.find<frmTerminal>())
+            game.unload(*terminal);
     });
 }
 

@@ -1,79 +1,89 @@
 #include "core/Game.h"
+#include "core/LongAction.h"
 #include "frmTerminal.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace kx {
 
 namespace {
+
 constexpr std::size_t kLineWidth = 51; // a longer text wraps
 constexpr std::size_t kWrapAt = 50;
+const std::string kContinued = "--";
+
 } // namespace
 
-void Game::TermPrint(const std::string& text)
+void Game::TermPrint(std::string text)
 {
-    if (!terminal_)
+    auto* terminal = find<frmTerminal>();
+    if (!terminal)
         return;
-    if (const auto marker = text.find(kLineBreak); marker != std::string::npos) {
-        TermPrint(text.substr(0, marker));
+    const LongAction output(*terminal);
+    // Each line between markers is wrapped into pieces of at most 51
+    // characters; every piece after the first is marked as continued.
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = std::min(text.find(kLineBreak, start), text.size());
+        std::string_view rest(text.data() + start, end - start);
+        std::string_view mark;
+        bool wrapped = false;
+        while (mark.size() + rest.size() > kLineWidth) {
+            // The added ">" goes again when the piece is stored.
+            const std::size_t taken = kWrapAt - mark.size();
+            if (!printPiece(output, ">" + std::string(mark) + std::string(rest.substr(0, taken))))
+                return;
+            rest.remove_prefix(taken);
+            mark = kContinued;
+            wrapped = true;
+        }
+        if (!printPiece(output, std::string(mark) + std::string(rest)))
+            return;
+        if (wrapped)
+            DoEvents();
+        if (end == text.size())
+            return;
         DoEvents();
-        TermPrint(text.substr(marker + 1));
-        return;
+        start = end + 1;
     }
-    if (text.size() > kLineWidth) {
-        // The added ">" goes again when the piece is stored; the rest is marked as continued.
-        TermPrint(">" + text.substr(0, kWrapAt));
-        TermPrint("--" + text.substr(kWrapAt));
-        DoEvents();
-        return;
-    }
+}
+
+bool Game::printPiece(const LongAction& output, std::string piece)
+{
     DoEvents();
-    if (!terminal_)
-        return;
+    if (!output)
+        return false;
     const auto count = static_cast<std::size_t>(state.TermLineCount);
     state.TermLines.resize(std::max(state.TermLines.size() + 1, count + 1));
-    std::string body = text;
-    body.erase(0, body.find_first_not_of('>'));
-    state.TermLines[count] = ">" + body;
+    piece.erase(0, piece.find_first_not_of('>'));
+    state.TermLines[count] = ">" + piece;
     state.TermLineCount = state.TermLineCount + 1;
     TermRefresh();
+    return true;
 }
 
 void Game::TermRefresh()
 {
-    if (!terminal_)
+    auto* terminal = find<frmTerminal>();
+    if (!terminal)
         return;
-    frmTerminal& terminal = *terminal_;
     const int count = static_cast<int>(state.TermLineCount);
     const int top = std::max(count - frmTerminal::kRows, 0);
     for (int i = top; i < count; ++i)
-        terminal.Term[i - top].Caption = state.TermLines[i];
-    terminal.SetScrollMax(count);
+        terminal->Term[i - top].Caption = state.TermLines[i];
+    terminal->SetScrollMax(count);
     if (count > frmTerminal::kRows)
-        terminal.SetScrollValue(count - frmTerminal::kRows);
+        terminal->SetScrollValue(count - frmTerminal::kRows);
 }
 
 void Game::TermClear()
 {
     state.TermLines.assign(1, std::string());
     state.TermLineCount = 0;
-    if (terminal_)
-        for (auto& row : terminal_->Term)
+    if (auto* terminal = find<frmTerminal>())
+        for (auto& row : terminal->Term)
             row.Caption.clear();
-}
-
-ServerRecord* Game::ConnectedServerOrNull()
-{
-    const float index = state.ServerIndex;
-    if (!(index >= 1 && index <= kServerSlots)) // also false for NaN
-        return nullptr;
-    return &state.Server[static_cast<int>(index)];
-}
-
-ServerRecord& Game::ConnectedServer()
-{
-    ServerRecord* server = ConnectedServerOrNull();
-    return server ? *server : state.Server[0];
 }
 
 void frmTerminal::SetScrollMax(int max)

@@ -8,7 +8,7 @@ namespace {
 constexpr int kButtonTop = 4320;
 } // namespace
 
-frmTerminal::frmTerminal(Game& game) : Window(game)
+frmTerminal::frmTerminal(Game& game) : WindowOf(game)
 {
     for (int i = 0; i < kRows; ++i)
         Term[i].rect = {120, 480 + 195 * i, 6255, 195};
@@ -30,7 +30,7 @@ void frmTerminal::Form_Load()
 
 void frmTerminal::Form_Unload()
 {
-    StopRunning();
+    StopLongActions();
     game().state.TermLines.assign(1, std::string());
     game().state.TermLineCount = 0;
 }
@@ -42,17 +42,5 @@ void frmTerminal::Label1_MouseDown() { game().platform().dragWindow(*this); }
 void frmTerminal::Label3_Click() { game().platform().minimiseWindow(*this); }
 
 void frmTerminal::Label4_Click() { game().unload(*this); }
-
-Run::Run(frmTerminal& window)
-    : window_(window), generation_(window.game().generation()), id_(++window.runs_)
-{
-}
-
-bool Run::alive() const
-{
-    const Game& game = window_.game();
-    return game.isLoaded(window_) && !game.ended() && game.generation() == generation_ &&
-           window_.runs_ == id_;
-}
 
 } // namespace kx

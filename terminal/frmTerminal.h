@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Controls.h"
+#include "core/LongAction.h"
 #include "core/Window.h"
 
 #include <array>
@@ -8,17 +9,14 @@
 
 namespace kx {
 
-class Run;
-
 // The console to one server: 17 rows of green text on black, an input line
 // and the buttons to copy, reconnect and disconnect.
-class frmTerminal final : public Window {
+class frmTerminal final : public WindowOf<WindowKind::Terminal> {
 public:
     static constexpr int kRows = 17;
 
     explicit frmTerminal(Game& game);
 
-    WindowKind kind() const override { return WindowKind::Terminal; }
     std::string Caption() const override { return "Kestrix Terminal"; }
     Rect Frame() const override { return {0, 0, 6765, 4815}; }
 
@@ -62,36 +60,15 @@ public:
     void RunNameCracker();
     void RunPasswordCracker();
 
-    // Stops the long action under way (connecting, cracking, a payment) at its next step.
-    void StopRunning() { ++runs_; }
-
 private:
-    friend class Run;
     void Connect();
     void PayFavour();
-    void CrackerFound(const Run& run, const std::string& attempt, const std::string& word,
+    void CrackerFound(const LongAction& run, const std::string& attempt, const std::string& word,
                       bool forPassword);
     void FloodSelect(int index, bool selected);
     void RemoteCommand(const std::string& line);
     void WritePayment(const std::string& line);
     void RunCracker(bool forPassword);
-    unsigned runs_ = 0;
-};
-
-// A long action of the terminal.  It goes on only while its window is loaded,
-// the game is the same and no later action of the window has started, so a
-// closed window, "Disconnect", "Reconnect", a new connection or a new game
-// stops it at its next step.
-class Run {
-public:
-    explicit Run(frmTerminal& window);
-    bool alive() const;
-    explicit operator bool() const { return alive(); }
-
-private:
-    frmTerminal& window_;
-    unsigned generation_;
-    unsigned id_;
 };
 
 } // namespace kx

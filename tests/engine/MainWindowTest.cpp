@@ -1,4 +1,5 @@
 #include "support/GameFixture.h"
+#include "core/frmRara.h"
 
 #include "economy/frmPager.h"
 #include "shell/WindowShape.h"
@@ -44,7 +45,7 @@ TEST(NewGameAlias, IsTakenAsTypedUnlessItIsTheKey)
         platform.inputAnswers = {typed};
         game.start();
         EXPECT_EQ(game.state.Alias, alias);
-        EXPECT_EQ(game.rara()->Picture1.printed.back().text, statusLine);
+        EXPECT_EQ(game.find<kx::frmRara>()->Picture1.printed.back().text, statusLine);
         EXPECT_EQ(platform.inputs.size(), 1u) << typed;
     }
 }
@@ -62,7 +63,7 @@ TEST(MainWindow, ClosingEndsTheProgramAtOnce)
         FakePlatform platform;
         ScriptedRandom random;
         kx::Game game(platform, random);
-        const auto closeNow = [&] { game.dispatch([&] { (game.rara()->*close)(); }); };
+        const auto closeNow = [&] { game.dispatch([&] { (game.find<kx::frmRara>()->*close)(); }); };
         if (when == DuringWelcome)
             platform.whilePagerShows = [&](kx::frmPager&) { closeNow(); };
         if (when == DuringAliasPrompt)
@@ -73,7 +74,7 @@ TEST(MainWindow, ClosingEndsTheProgramAtOnce)
         if (when == Started)
             closeNow();
         EXPECT_EQ(platform.quitCalls, 1) << when;
-        EXPECT_EQ(game.rara(), nullptr) << when;
+        EXPECT_EQ(game.find<kx::frmRara>(), nullptr) << when;
         EXPECT_EQ(platform.messages.size(), 1u) << when;
         EXPECT_EQ(platform.inputs.size(), when == DuringWelcome ? 0u : 1u) << when;
         EXPECT_EQ(game.state.Alias, when == Started ? "neo" : "") << when;

@@ -32,7 +32,7 @@ TEST_F(Pager, ReturnsThePressedButton)
         EXPECT_EQ(show("Hello there.", c.twoButtons), c.expected) << "press " << c.press;
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].yes, c.twoButtons);
-        EXPECT_EQ(game.pager(), nullptr) << "the pager unloads once answered";
+        EXPECT_EQ(game.find<kx::frmPager>(), nullptr) << "the pager unloads once answered";
     }
 }
 

@@ -1,4 +1,5 @@
 #include "support/TerminalFixture.h"
+#include "terminal/frmTerminal.h"
 
 #include "core/Numbers.h"
 #include "economy/frmPager.h"
@@ -97,7 +98,7 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     const bool escaped = !o.messages.empty() && o.messages.back().ends_with(kEscaped);
     EXPECT_EQ(state().DayCount, o.day + (o.day < kx::kFinalDay && (o.dayEnds || escaped)));
     EXPECT_FLOAT_EQ(state().Debt, o.dayEnds ? 4400 : 4000);
-    EXPECT_EQ(game.terminal() == nullptr, o.dayEnds);
+    EXPECT_EQ(game.find<kx::frmTerminal>() == nullptr, o.dayEnds);
     EXPECT_EQ(state().Disconnected, o.dayEnds);
     if (o.day < kx::kFinalDay) {
         EXPECT_EQ(rara().Label9.Caption, "$" + kx::FormatAmount(kx::RoundHalfUpWhole(o.funds)));
@@ -194,7 +195,7 @@ TEST_F(Payment, UnpaidBailCanStartANewGame)
     type("write Payroll.db 2000 2");
     ASSERT_EQ(platform.messages.size(), 4u);
     EXPECT_EQ(platform.messages[2].text, kNewGame);
-    EXPECT_EQ(game.terminal(), nullptr);
+    EXPECT_EQ(game.find<kx::frmTerminal>(), nullptr);
     EXPECT_EQ(state().Alias, "trinity");
     EXPECT_EQ(state().Funds, 2000);
 }

@@ -1,4 +1,5 @@
 #include "support/GameFixture.h"
+#include "core/World.h"
 
 #include "core/Numbers.h"
 #include "core/RandomSource.h"
@@ -115,8 +116,8 @@ TEST(RandomWithFrozenClock, DrawsStillVary)
 
 TEST_F(Procedures, FindServerMatchesWholeNamesExactly)
 {
-    game.FillWordPools();
-    game.GenerateServers();
+    kx::FillWordPools(game);
+    kx::GenerateServers(game);
     EXPECT_EQ(game.FindServer("Microsoft"), 2);
     EXPECT_EQ(game.FindServer("Control Groups of America"), 100);
     for (const char* name : {"microsoft", "Microsoft ", "Micro", ""})

@@ -1,4 +1,7 @@
 #include "support/GameFixture.h"
+#include "servers/FilePieces.h"
+#include "servers/ServerFiles.h"
+#include "core/World.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +37,8 @@ class ServerFiles : public GameFixture {
 protected:
     void SetUp() override
     {
-        game.FillWordPools();
-        game.GenerateServers();
+        kx::FillWordPools(game);
+        kx::GenerateServers(game);
         state().ServerIndex = 5;
         state().CurrentServerName = state().Server[5].Name;
         state().Server[5].MaxPayment = 1201;
@@ -57,10 +60,10 @@ protected:
 TEST_F(ServerFiles, HintsLetTheLimitSlip)
 {
     script({{10, 1}, {20, 1}, {99, 5}});
-    EXPECT_EQ(game.MakeHintFile(4), "Check sent to Bank of Boston for 1201 U.S. dollars.");
+    EXPECT_EQ(kx::MakeHintFile(game, 4), "Check sent to Bank of Boston for 1201 U.S. dollars.");
     EXPECT_EQ(state().ServerFiles[4].Name, "payment.txt");
     script({{10, 5}, {20, 20}, {10, 10}});
-    EXPECT_EQ(game.MakeHintFile(4), "Payment list" + br + "$1201*" + br + "$325" + br + "$760" +
+    EXPECT_EQ(kx::MakeHintFile(game, 4), "Payment list" + br + "$1201*" + br + "$325" + br + "$760" +
                                         br + "300.25");
     EXPECT_EQ(state().ServerFiles[4].Name, "employee_news_letter10.rpf");
     EXPECT_EQ(random.pending(), 0u);
@@ -69,29 +72,29 @@ TEST_F(ServerFiles, HintsLetTheLimitSlip)
 TEST_F(ServerFiles, OrdinaryFilesStemsAndDatabases)
 {
     script({{25, 1}, {70, 2}, {26, 1}, {26, 2}, {26, 26}, {50, 5}});
-    EXPECT_EQ(game.MakeOrdinaryFile(4), "Data Base Entry: 12/6/2026" + br +
+    EXPECT_EQ(kx::MakeOrdinaryFile(game, 4), "Data Base Entry: 12/6/2026" + br +
                                             "Check sent to Bank of Boston for 1201 for services "
                                             "rendered.");
     EXPECT_EQ(state().ServerFiles[4].Name, "crap.abz");
     script({{25, 14}, {70, 64}, {999, 7}, {26, 5}, {26, 24}, {26, 5}});
-    EXPECT_EQ(game.MakeOrdinaryFile(4), "Error");
+    EXPECT_EQ(kx::MakeOrdinaryFile(game, 4), "Error");
     EXPECT_EQ(state().ServerFiles[4].Name, "test7.exe");
     const std::pair<Draws, const char*> stems[] = {{{{70, 1}, {999, 999}}, "doc999"},
                                                    {{{70, 19}}, "bank of boston"},
                                                    {{{70, 70}}, "top"}};
     for (const auto& [draws, stem] : stems) {
         script(draws);
-        EXPECT_EQ(game.RandomFileStem(), stem);
+        EXPECT_EQ(kx::RandomFileStem(game), stem);
     }
     script({{10, 2}, {50, 1}, {50, 38}, {100, 42}, {50, 18}, {50, 1}, {100, 100}});
-    EXPECT_EQ(game.PaymentDatabaseText(), "Bank of Boston Payment Database file" + br + br +
+    EXPECT_EQ(kx::PaymentDatabaseText(game), "Bank of Boston Payment Database file" + br + br +
                                               "J.  Reed ---------- $342" + br +
                                               "F.  Johnson ---------- $400" + br);
     EXPECT_EQ(random.pending(), 0u);
 
     // The block letters of the banner file print unwrapped.
     script({{25, 25}, {70, 3}, {26, 1}, {26, 1}, {26, 1}});
-    const auto banner = lines(game.MakeOrdinaryFile(4));
+    const auto banner = lines(kx::MakeOrdinaryFile(game, 4));
     ASSERT_EQ(banner.size(), 7u) << "a leading break, five lines each ending in a break";
     for (std::size_t i = 1; i <= 5; ++i) {
         EXPECT_LE(banner[i].size(), 51u) << "line " << i << " would wrap";
@@ -104,7 +107,7 @@ TEST_F(ServerFiles, OrdinaryFilesStemsAndDatabases)
 TEST_F(ServerFiles, ANoteListsPickedFiles)
 {
     script({{10, 5}, {3, 1}, {3, 2}, {3, 2}, {3, 3}, {3, 3}, {3, 3}, {3, 2}, {3, 1}, {3, 1}});
-    EXPECT_EQ(game.ServerNote(), "Recent File Updates:" + br + "payments.dtb" + br +
+    EXPECT_EQ(kx::ServerNote(game), "Recent File Updates:" + br + "payments.dtb" + br +
                                      "maxpay.txt" + br + "crap.abz" + br + "crap.abz");
     EXPECT_EQ(random.pending(), 0u);
 }
@@ -114,25 +117,25 @@ TEST_F(ServerFiles, WithoutAServerOnlyTextsQuotingItAreEmpty)
 {
     state().ServerIndex = 0;
     script({{10, 6}, {20, 1}});
-    EXPECT_EQ(game.MakeHintFile(2), "");
+    EXPECT_EQ(kx::MakeHintFile(game, 2), "");
     EXPECT_EQ(state().ServerFiles[2].Name, "payment.txt") << "the name is drawn first";
     script({{70, 19}});
-    EXPECT_EQ(game.RandomFileStem(), "");
+    EXPECT_EQ(kx::RandomFileStem(game), "");
     for (int kind : {1, 2, 3, 8, 9}) {
         random.pushRandom(10, kind);
-        EXPECT_EQ(game.ServerNote(), "") << "note " << kind;
+        EXPECT_EQ(kx::ServerNote(game), "") << "note " << kind;
     }
     script({{10, 7}});
-    EXPECT_NE(game.ServerNote(), "");
+    EXPECT_NE(kx::ServerNote(game), "");
 }
 
 TEST_F(ServerFiles, NoFileIsPickedOrNamedOutsideTheTable)
 {
     state().FileCount = 0;
-    EXPECT_EQ(game.PickServerFile(), "");
+    EXPECT_EQ(kx::PickServerFile(game), "");
     for (int slot : {0, 11}) {
-        game.MakeHintFile(slot);
-        game.MakeOrdinaryFile(slot);
+        kx::MakeHintFile(game, slot);
+        kx::MakeOrdinaryFile(game, slot);
     }
     EXPECT_TRUE(isBlank(state().ServerFiles[0]));
 }
@@ -144,7 +147,7 @@ TEST_F(ServerFiles, TwoFilesAreTheHintAndTheDatabaseInEitherOrder)
             f = {7, "old", "old.txt", true, true};
         platform.clearRecords();
         script({{9, 1}, {2, hint}, {2, hint}, {2, hint}, {2, 3 - hint}});
-        game.GenerateServerFiles();
+        kx::GenerateServerFiles(game);
         EXPECT_EQ(state().FileCount, 2);
         EXPECT_EQ(platform.eventRuns, 3) << "events run at each draw of the database slot";
         const kx::ServerFile& database = state().ServerFiles[3 - hint];
@@ -160,7 +163,7 @@ TEST_F(ServerFiles, EveryConnectionKeepsItsInvariants)
 {
     std::set<int> counts, hintSlots, databaseSlots;
     for (int run = 0; run < 500; ++run) {
-        game.GenerateServerFiles();
+        kx::GenerateServerFiles(game);
         const int count = static_cast<int>(state().FileCount);
         ASSERT_TRUE(count >= 2 && count <= 10) << count;
         counts.insert(count);
@@ -188,7 +191,7 @@ TEST_F(ServerFiles, EveryConnectionKeepsItsInvariants)
             const int amount = std::stoi(row.substr(rule + 13));
             ASSERT_TRUE(amount >= 301 && amount <= 400) << row;
         }
-        const std::string picked = game.PickServerFile();
+        const std::string picked = kx::PickServerFile(game);
         ASSERT_TRUE(std::ranges::any_of(state().ServerFiles, [&](const kx::ServerFile& f) {
             return !f.Name.empty() && f.Name == picked;
         })) << picked;

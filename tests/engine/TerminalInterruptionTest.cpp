@@ -1,4 +1,5 @@
 #include "support/TerminalFixture.h"
+#include "terminal/frmTerminal.h"
 
 #include <gtest/gtest.h>
 
@@ -30,13 +31,13 @@ TEST_P(Interruption, StopsTheActionAtItsNextStep)
     }
     state().Items[1] = 10;
     platform.clearRecords();
-    const kx::frmTerminal* window = game.terminal();
+    const kx::frmTerminal* window = game.find<kx::frmTerminal>();
     std::size_t waitsAtStop = 0;
     platform.whileWaiting = [&](double) {
         platform.whileWaiting = nullptr;
         waitsAtStop = platform.waited.size();
         if (action == Connecting)
-            window = game.terminal();
+            window = game.find<kx::frmTerminal>();
         switch (stopper) {
         case CloseWindow: run([&] { term().Label4_Click(); }); break;
         case Disconnect: run([&] { term().Command3_Click(); }); break;
@@ -68,10 +69,10 @@ TEST_P(Interruption, StopsTheActionAtItsNextStep)
     EXPECT_EQ(state().Funds, 2000);
     EXPECT_EQ(state().Items[1], stopper == NewGame ? 2 : 10);
     EXPECT_EQ(platform.messages.size(), stopper == NewGame ? 1u : 0u) << "only a new welcome";
-    EXPECT_EQ(game.terminal() != nullptr, stopper != CloseWindow && stopper != NewGame);
-    if (!game.terminal())
+    EXPECT_EQ(game.find<kx::frmTerminal>() != nullptr, stopper != CloseWindow && stopper != NewGame);
+    if (!game.find<kx::frmTerminal>())
         return;
-    EXPECT_EQ(game.terminal() == window, stopper != ConnectAgain);
+    EXPECT_EQ(game.find<kx::frmTerminal>() == window, stopper != ConnectAgain);
     const std::vector<std::string> lines = transcript();
     EXPECT_EQ(lines.back(), connectsAgain ? ">?Name" : ">Disconnected from Heron Freight");
     const auto count = [&](const char* line) { return std::ranges::count(lines, line); };
@@ -96,7 +97,7 @@ TEST_F(Terminal, CrackerClosedBeforeTheFirstTryRisksNoLockout)
     connect();
     random.pushRandom(40, 1); // would bar the server
     platform.whileProcessingEvents = [&] {
-        if (game.terminal() && state().TermLineCount == 0) {
+        if (game.find<kx::frmTerminal>() && state().TermLineCount == 0) {
             platform.whileProcessingEvents = nullptr;
             run([&] { term().Label4_Click(); });
         }

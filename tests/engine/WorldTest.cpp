@@ -1,4 +1,5 @@
 #include "support/GameFixture.h"
+#include "core/World.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,13 @@ using World = GameFixture;
 
 TEST_F(World, TheFirstServerTakesTheDrawsInOrder)
 {
-    game.FillWordPools();
+    kx::FillWordPools(game);
     // Two parts of 1 to 100, two of 1 to 255, login name, password, vulnerability, payment.
     const std::pair<int, int> draws[] = {{100, 37}, {100, 5}, {255, 201}, {255, 88},
                                          {50, 7},   {52, 13}, {10, 4},    {999, 500}};
     for (auto [n, k] : draws)
         random.pushRandom(n, k);
-    game.GenerateServers();
+    kx::GenerateServers(game);
     const kx::ServerRecord& server = state().Server[1];
     EXPECT_EQ(server.Address, "37.5.201.88");
     EXPECT_EQ(server.UserName, state().UserNamePool[7]);
@@ -38,11 +39,11 @@ int poolSlot(const kx::Slots<std::string, kx::kPoolSize>& pool, const std::strin
 
 TEST_F(World, GeneratedServersKeepTheirBoundsOverManyWorlds)
 {
-    game.FillWordPools();
+    kx::FillWordPools(game);
     const int highest[] = {100, 100, 255, 255};
     std::set<int> parts[4], userSlots, passwordSlots, vulnerabilities, limits;
     for (int world = 0; world < 200; ++world) {
-        game.GenerateServers();
+        kx::GenerateServers(game);
         for (int i = 1; i <= kx::kWorldSize; ++i) {
             const kx::ServerRecord& server = state().Server[i];
             std::istringstream in(server.Address);
@@ -80,10 +81,10 @@ TEST_F(World, GeneratedServersKeepTheirBoundsOverManyWorlds)
 // draws every address anew.
 TEST_F(World, EachSlotKeepsItsOwnCompanyWhenRedrawn)
 {
-    game.FillWordPools();
-    game.GenerateServers();
+    kx::FillWordPools(game);
+    kx::GenerateServers(game);
     const auto before = state().Server;
-    game.GenerateServers();
+    kx::GenerateServers(game);
     std::set<std::string> names;
     int changed = 0;
     for (int slot = 1; slot <= kx::kWorldSize; ++slot) {

@@ -90,13 +90,18 @@ void FakePlatform::showWindow(kx::Window& window) { events.push_back("show " + w
 
 void FakePlatform::runModal(kx::Window& window)
 {
+    kx::Game& game = window.game();
     if (window.kind() != kx::WindowKind::Pager) {
-        ADD_FAILURE() << "Only the pager is shown modally, not " << window.Caption();
-        window.game().dispatch([&] { window.game().unload(window); });
+        events.push_back("modal " + window.Caption());
+        if (whileModal) {
+            const auto hook = whileModal; // the hook may replace itself
+            hook(window);
+        }
+        if (game.isLoaded(window))
+            game.dispatch([&] { game.unload(window); });
         return;
     }
     auto& pager = static_cast<kx::frmPager&>(window);
-    kx::Game& game = window.game();
 
     // A second wait on a message already up (a new message queued behind it):
     // the player answers the one that is showing.

@@ -38,6 +38,9 @@ public:
     std::deque<int> pagerPresses; // a Press each
     // Runs once for each new message while it shows, before it is answered.
     std::function<void(kx::frmPager&)> whilePagerShows;
+    // Runs for each window shown modally other than the pager; it plays the
+    // player's part.  A window it leaves open is then closed, as by its close mark.
+    std::function<void(kx::Window&)> whileModal;
     // Runs for each input box before it is answered.
     std::function<void(const InputRequest&)> whileInputShows;
     // Runs inside each wait, once the clock has moved on; it may press
@@ -56,7 +59,7 @@ public:
     std::vector<InputRequest> inputs;
     std::vector<PagerMessage> messages;
     std::vector<double> waited; // the seconds of each wait, in order
-    std::vector<std::string> events; // "show Kestrix", "pager <text>", "input <title>", "quit"
+    std::vector<std::string> events; // "show Kestrix", "pager <text>", "modal <caption>", "input <title>", "quit"
     int quitCalls = 0, refreshCalls = 0, safePoints = 0, eventRuns = 0;
 
     // Forgets what was recorded so far (the script stays).

@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "core/frmRara.h"
 
 #include <stdexcept>
 
@@ -6,7 +7,7 @@ namespace kxtest {
 
 kx::frmRara& GameFixture::rara()
 {
-    kx::frmRara* window = game.rara();
+    kx::frmRara* window = game.find<kx::frmRara>();
     if (!window)
         throw std::logic_error("the main window is not loaded");
     return *window;
@@ -16,7 +17,7 @@ void GameFixture::startGame(const std::string& alias)
 {
     platform.inputAnswers.push_back(alias);
     game.start();
-    ASSERT_NE(game.rara(), nullptr);
+    ASSERT_NE(game.find<kx::frmRara>(), nullptr);
     ASSERT_TRUE(platform.inputAnswers.empty()) << "the alias was not asked for";
     platform.clearRecords();
 }

@@ -1,4 +1,5 @@
 #include "TerminalFixture.h"
+#include "terminal/frmTerminal.h"
 
 #include <stdexcept>
 
@@ -21,7 +22,7 @@ void TerminalFixture::SetUp()
 
 kx::frmTerminal& TerminalFixture::term()
 {
-    kx::frmTerminal* window = game.terminal();
+    kx::frmTerminal* window = game.find<kx::frmTerminal>();
     if (!window)
         throw std::logic_error("the terminal is not loaded");
     return *window;

@@ -45,7 +45,7 @@ private slots:
         QVERIFY(texts.contains("$2,000"));
         QVERIFY(texts.contains("$4,000"));
         QVERIFY(texts.contains("$0"));
-        const frmRara& rara = *h.game->rara();
+        const frmRara& rara = *h.game->find<kx::frmRara>();
         QVERIFY(texts.contains(toQString(rara.Label2.Caption)));
         QCOMPARE(view.serverList()->topLevelItemCount(), static_cast<int>(rara.ListView1.items.size()));
         QCOMPARE(view.serverList()->currentItem(), view.serverList()->topLevelItem(0));
@@ -75,7 +75,7 @@ private slots:
         QVERIFY(list->topLevelItemCount() >= 2);
         const QRect second = list->visualItemRect(list->topLevelItem(1));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
-        const frmRara& rara = *h.game->rara();
+        const frmRara& rara = *h.game->find<kx::frmRara>();
         QCOMPARE(rara.SelectedServer, *h.game->FindServer(rara.ListView1.items[1].text));
         h.game->platform().refreshViews();
         QCOMPARE(list->currentItem(), list->topLevelItem(1));
@@ -89,7 +89,7 @@ private slots:
         h.newGame("neo");
         RaraView& view = h.mainView();
         QTest::mouseClick(view.strip(), Qt::LeftButton);
-        const frmRara& rara = *h.game->rara();
+        const frmRara& rara = *h.game->find<kx::frmRara>();
         QVERIFY(rara.Timer1.Enabled);
         const int start = rara.InfoX;
         QElapsedTimer clock;

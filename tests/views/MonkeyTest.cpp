@@ -1,4 +1,5 @@
 #include "ViewHarness.h"
+#include "core/frmRara.h"
 
 #include "qt/PagerView.h"
 #include "qt/RaraView.h"
@@ -90,7 +91,7 @@ class MonkeyTest : public QObject {
         case 0:
         case 1: {
             const QString line = randomLine();
-            if (FramelessView* live = h.platform->viewOf(*h.game->terminal()); live == &view)
+            if (FramelessView* live = h.platform->viewOf(*h.game->find<kx::frmTerminal>()); live == &view)
                 view.input()->setText(line);
             QTest::keyClick(view.input(), Qt::Key_Return);
             break;
@@ -111,10 +112,10 @@ class MonkeyTest : public QObject {
 
     void randomAction()
     {
-        if (!h.game || h.game->ended() || !h.game->rara())
+        if (!h.game || h.game->ended() || !h.game->find<kx::frmRara>())
             return;
-        if (h.game->terminal() && roll(3) != 0) {
-            if (auto* view = static_cast<TerminalView*>(h.platform->viewOf(*h.game->terminal())))
+        if (h.game->find<kx::frmTerminal>() && roll(3) != 0) {
+            if (auto* view = static_cast<TerminalView*>(h.platform->viewOf(*h.game->find<kx::frmTerminal>())))
                 onTerminal(*view);
             return;
         }
@@ -139,7 +140,7 @@ private slots:
             randomAction();
             if (roll(4) == 0)
                 QTest::qWait(roll(20));
-            QVERIFY(h.game->ended() || h.game->rara());
+            QVERIFY(h.game->ended() || h.game->find<kx::frmRara>());
             QVERIFY(h.game->state.TermLineCount >= 0);
         }
     }

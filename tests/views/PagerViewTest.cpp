@@ -50,7 +50,7 @@ private slots:
         h.game->dispatch([&] { answer = h.game->ShowPager("Would you like to start a new game?", twoButtons); });
         QCOMPARE(int(answer), expected);
         QVERIFY(visibleRight);
-        QVERIFY(!h.game->pager());
+        QVERIFY(!h.game->find<kx::frmPager>());
     }
 };
 
