@@ -35,24 +35,33 @@ std::string groupThousands(const std::string& digits)
     return out;
 }
 
+// A whole number of any size, every digit written out.
+std::string printWhole(double whole)
+{
+    std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.0f", whole)), '\0');
+    std::snprintf(text.data(), text.size() + 1, "%.0f", whole);
+    return text;
+}
+
 } // namespace
 
 std::string FormatAmount(double x)
 {
     if (!std::isfinite(x))
         return NumberText(x);
-    const char* pattern = x == std::floor(x) ? "%.0f" : "%.1f";
-    std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, pattern, std::fabs(x))), '\0');
-    std::snprintf(text.data(), text.size() + 1, pattern, std::fabs(x));
+    // Whole amounts keep every digit; others are counted in tenths, rounded
+    // half away from zero as the money pattern "#,##0.#" rounds.
+    const bool whole = x == std::floor(x);
+    std::string digits = printWhole(whole ? std::fabs(x) : std::round(std::fabs(x) * 10));
     std::string decimals;
-    if (const auto dot = text.find('.'); dot != std::string::npos) {
-        decimals = text.substr(dot);
-        text.erase(dot);
-        if (decimals == ".0")
-            decimals.clear(); // "#,##0.#" drops a zero decimal
+    if (!whole) {
+        digits.insert(0, 2 - std::min<std::size_t>(digits.size(), 2), '0');
+        if (digits.back() != '0') // the pattern drops a zero decimal
+            decimals = std::string(".") + digits.back();
+        digits.pop_back();
     }
-    const bool negative = std::signbit(x) && (text != "0" || !decimals.empty());
-    return (negative ? "-" : "") + groupThousands(text) + decimals;
+    const bool negative = std::signbit(x) && (digits != "0" || !decimals.empty());
+    return (negative ? "-" : "") + groupThousands(digits) + decimals;
 }
 
 std::string NumberText(double x)

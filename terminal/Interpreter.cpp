@@ -3,6 +3,7 @@
 #include "frmTerminal.h"
 
 #include <cmath>
+#include <vector>
 
 namespace kx {
 
@@ -13,9 +14,9 @@ constexpr int kEnter = 13;
 // The parameter mark of the help screen.
 const std::string kParam(1, '\x7F');
 
-void printHelp(Game& g)
+std::vector<std::string> helpLines()
 {
-    for (const std::string& line : {
+    return {
              std::string("Kestrix Command Help File"),
              std::string("  Once connected to a server, there are a few local"),
              std::string("and remote commands at your use."), std::string(),
@@ -30,13 +31,12 @@ void printHelp(Game& g)
              std::string("              device.  Use when asked for a"),
              std::string("              login name."),
              std::string("  prgmPASS -  Password cracker.  NAME'S"),
-             std::string("              counterpart."), std::string(), std::string()})
-        g.TermPrint(line);
+             std::string("              counterpart."), std::string(), std::string()};
 }
 
-void printSelectionHelp(Game& g)
+std::vector<std::string> selectionHelp()
 {
-    static const char* const kParagraphs[] = {
+    return {
         "Kestrix Text Selection Help File",
         "    Selecting text is an important part of server connections and I know how quickly "
         "things may need to be copied and/or pasted.",
@@ -57,8 +57,6 @@ void printSelectionHelp(Game& g)
         "right click will unselect all terminal lines.  Holding 'Shift' while right clicking "
         "will floodfill all selections, and deselect any lines touching eachother.",
     };
-    for (const char* paragraph : kParagraphs)
-        g.TermPrint(paragraph);
 }
 
 bool startsWith(const std::string& lowerLine, std::size_t length, const char* word)
@@ -92,9 +90,9 @@ void frmTerminal::Text1_KeyPress(int key)
         g.TermRefresh();
         Text1.Text.clear();
         if (lower == "help")
-            printHelp(g);
+            PrintEach(helpLines());
         else if (lower != "cls")
-            printSelectionHelp(g);
+            PrintEach(selectionHelp());
     } else if (startsWith(lower, 6, "write ")) {
         WritePayment(line);
     } else {
@@ -109,9 +107,10 @@ void frmTerminal::RemoteCommand(const std::string& line)
     const GameState& s = g.state;
     const std::string lower = LowerCase(line);
     if (lower == "dir") {
-        g.TermPrint("-Main Folder");
+        std::vector<std::string> listing{"-Main Folder"};
         for (int i = 1; i <= static_cast<int>(s.FileCount) && i <= kFileSlots; ++i)
-            g.TermPrint("-->" + std::to_string(i) + "]  " + s.ServerFiles[i].Name);
+            listing.push_back("-->" + std::to_string(i) + "]  " + s.ServerFiles[i].Name);
+        PrintEach(listing);
     } else if (startsWith(lower, 5, "read ")) {
         const auto number = ParseNumber(line.substr(5));
         if (!number)

@@ -37,6 +37,14 @@ void frmTerminal::Form_Unload()
 
 void frmTerminal::Form_QueryUnload() { game().unload(*this); }
 
+void frmTerminal::PrintEach(const std::vector<std::string>& texts)
+{
+    const LongAction output(*this);
+    for (const std::string& text : texts)
+        if (output)
+            game().TermPrint(text);
+}
+
 void frmTerminal::Label1_MouseDown() { game().platform().dragWindow(*this); }
 
 void frmTerminal::Label3_Click() { game().platform().minimiseWindow(*this); }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace kx {
 
@@ -59,6 +60,9 @@ public:
     void ServerCommand(const std::string& line);
     void RunNameCracker();
     void RunPasswordCracker();
+    // Prints the texts one after another into this terminal; once it has
+    // closed (a new connection opened another), the rest is dropped.
+    void PrintEach(const std::vector<std::string>& texts);
 
 private:
     void Connect();

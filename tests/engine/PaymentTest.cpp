@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <utility>
 
@@ -184,6 +186,36 @@ TEST_F(Payment, TheOrderIsShownWithTheAccountsCutDownBeforeTheSavePause)
                                         "File   :   Payroll.db", "Amount :   1200.50",
                                         "To     :   Account 2", "", "Save completed.", ""}));
     EXPECT_EQ(state().Items[1], 2) << "an arrival keeps the accounts";
+}
+
+// The accounts show as typed unless cut down to those owned, however many
+// were typed; the terminal is closed in the save pause, so nothing is paid.
+TEST_F(Payment, TheAccountsShowAsTypedUnlessCutDown)
+{
+    const struct {
+        const char* accounts;
+        std::vector<std::string> shown;
+    } rows[] = {{"02", {"To     :   Account 02"}},
+                {"9999999999", {"Using 10 forwarding bank accounts", "To     :   Account 10"}},
+                {"99999999999999999999999999999999999999999",
+                 {"Using 10 forwarding bank accounts", "To     :   Account 10"}}};
+    for (const auto& row : rows) {
+        std::vector<std::string> atPause;
+        platform.whileWaiting = [&](double) {
+            platform.whileWaiting = nullptr;
+            atPause = said();
+            run([&] { term().Label4_Click(); });
+        };
+        type(std::string("write Payroll.db 1200 ") + row.accounts);
+        std::vector<std::string> shown;
+        std::ranges::copy_if(atPause, std::back_inserter(shown), [](const std::string& line) {
+            return line.starts_with("Using") || line.starts_with("To ");
+        });
+        EXPECT_EQ(shown, row.shown) << row.accounts;
+        EXPECT_EQ(state().DayCount, 1);
+        logIn();
+        setFiles({{"Payroll.db", "p", true}});
+    }
 }
 
 TEST_F(Payment, UnpaidBailCanStartANewGame)

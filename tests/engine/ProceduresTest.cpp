@@ -38,7 +38,9 @@ TEST(Numbers, FormatAmountGroupsThousandsWithAtMostOneDecimal)
         {1234.56, "1,234.6"}, {0, "0"}, {999, "999"}, {1000, "1,000"}, {100000, "100,000"},
         {1234567.5, "1,234,567.5"}, {-1234, "-1,234"},
         {9999.96, "10,000"}, // rounding that lands on a whole number leaves no ".0"
-        {-0.04, "0"}}; // a negative amount that shows as nothing shows no minus sign either
+        {-0.04, "0"}, // a negative amount that shows as nothing shows no minus sign either
+        // Halves round away from zero, as the money pattern does, not to even.
+        {0.25, "0.3"}, {1234.25, "1,234.3"}, {-0.25, "-0.3"}, {2.25, "2.3"}, {0.05, "0.1"}};
     for (auto [x, expected] : cases)
         EXPECT_EQ(kx::FormatAmount(x), expected) << x;
     // Doubles reach far beyond what a float of money holds; the digits must all be there.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <set>
 
 namespace kxtest {
@@ -139,6 +141,31 @@ TEST_F(TermScreen, SelectionFollowsTheClick)
                 selected.insert(i);
         EXPECT_EQ(selected, c.after) << c.what;
     }
+}
+
+// A pasted line of 32,767 line-break marks once recursed once per mark, each
+// level holding a copy of the rest: half a gigabyte and a crash.  Printing
+// must stay flat on the stack, whatever the text.
+TEST_F(TermScreen, HugeTextsPrintWithoutGrowingTheStack)
+{
+    std::uintptr_t deepest = UINTPTR_MAX, shallowest = 0;
+    platform.whileProcessingEvents = [&] {
+        const char probe = 0;
+        const auto at = reinterpret_cast<std::uintptr_t>(&probe);
+        deepest = std::min(deepest, at);
+        shallowest = std::max(shallowest, at);
+    };
+    print(std::string(32767, '\xFF'));
+    EXPECT_EQ(state().TermLineCount, 32768);
+    const std::string line(30000, 'x');
+    clear();
+    print(line);
+    std::string joined = transcript().front().substr(1);
+    for (std::size_t i = 1; i < transcript().size(); ++i)
+        joined += transcript()[i].substr(3); // ">--" and the next 48 characters
+    EXPECT_EQ(joined, line);
+    EXPECT_EQ(transcript().size(), 1 + (30000 - 50 + 47) / 48);
+    EXPECT_LT(shallowest - deepest, 64u * 1024) << "bytes of stack between the first and deepest print";
 }
 
 } // namespace

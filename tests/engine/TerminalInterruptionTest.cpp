@@ -142,5 +142,36 @@ TEST_F(Terminal, ReconnectingForgetsThePasswordPrompt)
     EXPECT_TRUE(state().AwaitingName);
 }
 
+// Output still being printed for one connection when "Connect" opens a new
+// terminal must not run on into the new transcript.
+TEST_F(Terminal, OutputOfAReplacedTerminalIsDropped)
+{
+    const struct {
+        const char* line;
+        const char* firstLine; // printed before Connect is pressed again
+    } outputs[] = {{"help", ">Kestrix Command Help File"},
+                   {"selhelp", ">Kestrix Text Selection Help File"},
+                   {"dir", ">-Main Folder"},
+                   {"read 1", ">first"},
+                   {"write Payroll.db 1200 3", ">Saving to default outgoing payment file."}};
+    connect();
+    const std::vector<std::string> connecting = transcript();
+    for (const auto& output : outputs) {
+        logIn();
+        setFiles({{"memo.txt", "first\xFFsecond\xFFthird"}, {"Payroll.db", "p", true}});
+        platform.whileProcessingEvents = [&] {
+            const auto lines = transcript();
+            if (!lines.empty() && lines.back() == output.firstLine) {
+                platform.whileProcessingEvents = nullptr;
+                connect();
+            }
+        };
+        type(output.line);
+        ASSERT_FALSE(platform.whileProcessingEvents) << output.line << " never printed";
+        EXPECT_EQ(transcript(), connecting) << output.line;
+        EXPECT_EQ(state().DayCount, 1) << output.line;
+    }
+}
+
 } // namespace
 } // namespace kxtest

@@ -18,11 +18,25 @@ xvfb=$!
 pids=()
 trap 'kill "${pids[@]}" $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
+fail() { echo "bench: $*" >&2; exit 1; }
 for _ in $(seq 200); do [ -S /tmp/.X11-unix/X77 ] && break; sleep 0.05; done
+[ -S /tmp/.X11-unix/X77 ] || fail "the virtual X server did not start within 10 s"
 
 now() { date +%s.%N; }
-wait_for_window() { until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do sleep 0.005; done; }
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Waits at most 20 s for a window of the program with this pid; a program
+# that died or never showed the window ends the run with a clear message.
+wait_for_window() { # title, pid
+  local deadline=$((SECONDS + 20))
+  until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
+    kill -0 "$2" 2>/dev/null || fail "the program (pid $2) ended before its window \"$1\" showed"
+    [ $SECONDS -lt $deadline ] || fail "no window \"$1\" within 20 s"
+    sleep 0.005
+  done
+}
+cpu_ticks() {
+  [ -r "/proc/$1/stat" ] || fail "the program (pid $1) ended during the measurement"
+  awk '{print $14 + $15}' "/proc/$1/stat"
+}
 cpu_seconds_over() {
   local pid=$1 seconds=$2 before after
   before=$(cpu_ticks "$pid"); sleep "$seconds"; after=$(cpu_ticks "$pid")
@@ -34,14 +48,14 @@ click_in() { # window id, x, y inside the window
   xdotool mousemove $((X + x)) $((Y + y)) click 1
 }
 
-start=$(now); "$bare" >/dev/null 2>&1 & pids+=($!)
-wait_for_window "Bare Qt Window"; bare_time=$(echo "$(now) - $start" | bc -l)
+start=$(now); "$bare" >/dev/null 2>&1 & bare_pid=$!; pids+=($bare_pid)
+wait_for_window "Bare Qt Window" $bare_pid; bare_time=$(echo "$(now) - $start" | bc -l)
 start=$(now); "$game" >/dev/null 2>&1 & game_pid=$!; pids+=($game_pid)
-wait_for_window "Pager Message"; game_time=$(echo "$(now) - $start" | bc -l)
+wait_for_window "Pager Message" $game_pid; game_time=$(echo "$(now) - $start" | bc -l)
 
 pager=$(xdotool search --onlyvisible --name '^Pager Message$' | head -1)
 click_in "$pager" 164 90            # "Okay"
-wait_for_window "Welcome newbie!"
+wait_for_window "Welcome newbie!" $game_pid
 sleep 0.2
 xdotool key ctrl+a type bench
 xdotool key Return
