@@ -24,6 +24,9 @@ protected:
 
     kx::GameState& state() { return game.state; }
     kx::frmRara& rara();
+    // The terminal and the pager, or null while they are not loaded.
+    kx::frmTerminal* terminalWindow() { return game.terminal(); }
+    kx::frmPager* pagerWindow() { return game.pager(); }
 
     // Starts the program, lets the welcome message be answered with "Okay" and
     // enters `alias`; then forgets what the start-up recorded.
