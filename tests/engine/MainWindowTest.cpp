@@ -4,8 +4,6 @@
 #include "shell/WindowShape.h"
 #include "support/Printers.h"
 
-#include <gtest/gtest.h>
-
 namespace kxtest {
 namespace {
 

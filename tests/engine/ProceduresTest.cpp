@@ -3,8 +3,6 @@
 #include "core/Numbers.h"
 #include "core/RandomSource.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
 #include <limits>

@@ -1,7 +1,5 @@
 #include "support/TerminalFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
 
 namespace kxtest {
