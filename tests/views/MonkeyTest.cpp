@@ -90,7 +90,7 @@ class MonkeyTest : public QObject {
         case 0:
         case 1: {
             const QString line = randomLine();
-            if (FramelessView* live = h.platform->viewOf(*h.game->terminal()); live == &view)
+            if (FramelessView* live = h.platform->viewOf(*h.terminal()); live == &view)
                 view.input()->setText(line);
             QTest::keyClick(view.input(), Qt::Key_Return);
             break;
@@ -111,10 +111,10 @@ class MonkeyTest : public QObject {
 
     void randomAction()
     {
-        if (!h.game || h.game->ended() || !h.game->rara())
+        if (!h.game || h.game->ended() || !h.rara())
             return;
-        if (h.game->terminal() && roll(3) != 0) {
-            if (auto* view = static_cast<TerminalView*>(h.platform->viewOf(*h.game->terminal())))
+        if (h.terminal() && roll(3) != 0) {
+            if (auto* view = static_cast<TerminalView*>(h.platform->viewOf(*h.terminal())))
                 onTerminal(*view);
             return;
         }
@@ -139,12 +139,12 @@ private slots:
             randomAction();
             if (roll(4) == 0)
                 QTest::qWait(roll(20));
-            QVERIFY(h.game->ended() || h.game->rara());
+            QVERIFY(h.game->ended() || h.rara());
             QVERIFY(h.game->state.TermLineCount >= 0);
         }
     }
 };
 
-QObject* makeMonkeyTest() { return new MonkeyTest; }
+QObject* makeViewTest() { return new MonkeyTest; }
 
 #include "MonkeyTest.moc"

@@ -13,6 +13,9 @@
 namespace kx {
 class RaraView;
 class TerminalView;
+class frmRara;
+class frmTerminal;
+class frmPager;
 } // namespace kx
 
 // A game on the Qt front end, as the view tests drive it: a platform whose
@@ -30,6 +33,10 @@ public:
     // Ends the game and checks that no window of it is left on the screen.
     bool reset();
 
+    // The game's windows, or null while they are not loaded.
+    kx::frmRara* rara() const { return game->rara(); }
+    kx::frmTerminal* terminal() const { return game->terminal(); }
+    kx::frmPager* pager() const { return game->pager(); }
     kx::RaraView& mainView() const;
     // Presses "Connect" and returns once the server has answered.
     kx::TerminalView& connect() const;
