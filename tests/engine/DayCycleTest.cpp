@@ -1,7 +1,5 @@
 #include "support/GameFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <map>
 
 namespace kxtest {

@@ -5,8 +5,6 @@
 #include "shell/WindowShape.h"
 #include "support/Printers.h"
 
-#include <gtest/gtest.h>
-
 namespace kxtest {
 namespace {
 

@@ -2,8 +2,6 @@
 
 #include "economy/frmPager.h"
 
-#include <gtest/gtest.h>
-
 namespace kxtest {
 namespace {
 
@@ -32,14 +30,13 @@ TEST_F(Pager, ReturnsThePressedButton)
         EXPECT_EQ(show("Hello there.", c.twoButtons), c.expected) << "press " << c.press;
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].yes, c.twoButtons);
-        EXPECT_EQ(game.find<kx::frmPager>(), nullptr) << "the pager unloads once answered";
+        EXPECT_EQ(pagerWindow(), nullptr) << "the pager unloads once answered";
     }
 }
 
 TEST_F(Pager, MarqueeStartsAtTheRightEdgeAndComesBackWhenTheTextHasLeft)
 {
-    const std::string text = "Nothing to see here.";
-    const double width = platform.charWidth * static_cast<double>(text.size());
+    const std::string text = "Nothing to see here."; // 120 pixels wide
     state().PagerScroll = -500;
     platform.whilePagerShows = [&](kx::frmPager& pager) {
         EXPECT_TRUE(pager.Timer1.Enabled);
@@ -47,12 +44,15 @@ TEST_F(Pager, MarqueeStartsAtTheRightEdgeAndComesBackWhenTheTextHasLeft)
         tick();
         EXPECT_EQ(pager.Picture1.printed,
                   (std::vector<kx::PictureBox::Printed>{{kPagerStripWidth, 7, text}}));
+        // Two pixels a tick, from 310 until the text has wholly left at -122.
+        int ticks = 0;
         double lastPrinted = 0;
-        for (int ticks = 0; state().PagerScroll != kPagerStripWidth && ticks < 1000; ++ticks) {
+        for (; state().PagerScroll != kPagerStripWidth && ticks < 1000; ++ticks) {
             tick();
             lastPrinted = pager.Picture1.printed.at(0).x;
         }
-        EXPECT_TRUE(lastPrinted < -width && lastPrinted >= -width - 2) << lastPrinted;
+        EXPECT_EQ(lastPrinted, -122);
+        EXPECT_EQ(ticks, 216);
     };
     show(text, false);
 }

@@ -1,15 +1,10 @@
 #include "support/TerminalFixture.h"
-#include "terminal/frmTerminal.h"
 
 #include "core/Numbers.h"
-#include "economy/frmPager.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <iterator>
 #include <ostream>
-#include <utility>
 
 namespace kxtest {
 namespace {
@@ -38,8 +33,7 @@ std::string arrived(const std::string& amount)
 std::string arrested(const std::string& bail)
 {
     return "The forwarding bank accounts were traced back to your house.  You've been arrested.  "
-           "Bail is $" +
-           bail + ".  ";
+           "Bail is $" + bail + ".  ";
 }
 
 // Logged in to a server of Vulnerability 4 (security factor 7) that takes up
@@ -56,18 +50,19 @@ protected:
     }
 };
 
+// One payment: the situation before (defaults for most rows), the line typed,
+// the draws and pager presses scripted, and what follows.
 struct Outcome {
-    const char* what;
-    std::string line;
-    std::vector<std::pair<int, int>> draws; // Random(n) gives k, in order
-    std::vector<std::string> messages;
-    float funds, owned; // afterwards
-    bool dayEnds; // the day passes with interest and the terminal closes
-    // The situation before; defaults for most rows.
+    const char* what = "";
     int rating = 0; // 0, 200 or 225
     float fundsBefore = 2000, ownedBefore = 10, day = 1;
     std::int16_t vulnerability = 4;
-    std::vector<int> presses = {};
+    std::string line{};
+    std::vector<std::pair<int, int>> draws{}; // Random(n) gives k, in order
+    std::vector<int> presses{};
+    std::vector<std::string> messages{};
+    float funds = 2000, owned = 10; // afterwards
+    bool dayEnds = false; // the day passes with interest and the terminal closes
     friend std::ostream& operator<<(std::ostream& out, const Outcome& o) { return out << o.what; }
 };
 
@@ -100,7 +95,7 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     const bool escaped = !o.messages.empty() && o.messages.back().ends_with(kEscaped);
     EXPECT_EQ(state().DayCount, o.day + (o.day < kx::kFinalDay && (o.dayEnds || escaped)));
     EXPECT_FLOAT_EQ(state().Debt, o.dayEnds ? 4400 : 4000);
-    EXPECT_EQ(game.find<kx::frmTerminal>() == nullptr, o.dayEnds);
+    EXPECT_EQ(terminalWindow() == nullptr, o.dayEnds);
     EXPECT_EQ(state().Disconnected, o.dayEnds);
     if (o.day < kx::kFinalDay) {
         EXPECT_EQ(rara().Label9.Caption, "$" + kx::FormatAmount(kx::RoundHalfUpWhole(o.funds)));
@@ -110,60 +105,73 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     }
 }
 
-// Over the limit with fewer accounts than the security factor (7), caught.
-Outcome overLimit(const char* what, std::string line, int rating, std::vector<std::string> messages,
-                  float funds, bool dayEnds)
-{
-    return {what, std::move(line), {{20, 10}}, std::move(messages), funds, 10, dayEnds, rating};
-}
-
+// The limit is 1,500, the security factor 7: over the limit with fewer
+// accounts than that, the player is caught.
 INSTANTIATE_TEST_SUITE_P(
     Payment, PaymentOutcome,
     ::testing::Values(
-        Outcome{"arrives", "write Payroll.db 1200 3", {{100, 2}}, {arrived("1,200")}, 3200, 10,
-                true},
-        Outcome{"file name in another case, blanks around the accounts",
-                "Write PAYROLL.DB 1200  3 ", {{100, 100}}, {arrived("1,200")}, 3200, 10, true},
-        Outcome{"exactly the limit is within it", "write Payroll.db 1500 3", {{100, 2}},
-                {arrived("1,500")}, 3500, 10, true},
-        Outcome{"cents arrive, no accounts", "write Payroll.db 1200.5 0", {{100, 2}},
-                {arrived("1,200.5")}, 3200.5f, 10, true},
-        Outcome{"arrives on the final day, then the game ends", "write Payroll.db 1200 3",
-                {{100, 2}}, {arrived("1,200")}, 3200, 10, false, 0, 2000, 10, 30},
-        Outcome{"wrong file, 9 in 10 nothing happens", "write memo.txt 1200 3", {{10, 2}}, {},
-                2000, 10, false},
-        Outcome{"wrong file caught loses some of the owned accounts", "write memo.txt 1200 3",
-                {{10, 1}, {10, 4}, {20, 10}}, {kWrongFile, arrested("700"), kBailPaid}, 1300, 6,
-                true},
+        Outcome{.what = "arrives", .line = "write Payroll.db 1200 3", .draws = {{100, 2}},
+                .messages = {arrived("1,200")}, .funds = 3200, .dayEnds = true},
+        Outcome{.what = "file name in another case, blanks around the accounts",
+                .line = "Write PAYROLL.DB 1200  3 ", .draws = {{100, 100}},
+                .messages = {arrived("1,200")}, .funds = 3200, .dayEnds = true},
+        Outcome{.what = "exactly the limit is within it", .line = "write Payroll.db 1500 3",
+                .draws = {{100, 2}}, .messages = {arrived("1,500")}, .funds = 3500, .dayEnds = true},
+        Outcome{.what = "cents arrive, no accounts", .line = "write Payroll.db 1200.5 0",
+                .draws = {{100, 2}}, .messages = {arrived("1,200.5")}, .funds = 3200.5f,
+                .dayEnds = true},
+        Outcome{.what = "arrives on the final day, then the game ends", .day = 30,
+                .line = "write Payroll.db 1200 3", .draws = {{100, 2}},
+                .messages = {arrived("1,200")}, .funds = 3200},
+        Outcome{.what = "wrong file, 9 in 10 nothing happens", .line = "write memo.txt 1200 3",
+                .draws = {{10, 2}}},
+        Outcome{.what = "wrong file caught loses some of the owned accounts",
+                .line = "write memo.txt 1200 3", .draws = {{10, 1}, {10, 4}, {20, 10}},
+                .messages = {kWrongFile, arrested("700"), kBailPaid}, .funds = 1300, .owned = 6,
+                .dayEnds = true},
         // With no account to lose nothing may be drawn for the loss: the bail's draw is next.
-        Outcome{"wrong file caught owning no account loses none", "write memo.txt 1200 3",
-                {{10, 1}, {20, 10}}, {kWrongFile, arrested("700"), kBailPaid}, 1300, 0, true, 0,
-                2000, 0},
-        Outcome{"within the limit, caught 1 in 100", "write Payroll.db 1200 3",
-                {{100, 1}, {20, 1}}, {arrested("637"), kBailPaid}, 1363, 10, true},
-        Outcome{"over the limit through the security factor", "write Payroll.db 2000 7", {},
-                {kDiscovered + kRemoved}, 2000, 3, true},
-        Outcome{"over the limit through more than owned", "write Payroll.db 2000 9", {},
-                {kDiscovered + kRemoved}, 2000, 0, true, 0, 2000, 7},
-        overLimit("over the limit one account short", "write Payroll.db 2000 6", 0,
-                  {kDiscovered + arrested("700"), kBailPaid}, 1300, true),
-        Outcome{"hardest server, four-digit bail", "write Payroll.db 2000 9", {{20, 20}},
-                {kDiscovered + arrested("1,100"), kBailPaid}, 900, 10, true, 0, 2000, 10, 1, 1},
-        overLimit("escapes just under the limit plus 200", "write Payroll.db 1699 2", 225,
-                  {kDiscovered + kEscaped}, 3699, false),
-        Outcome{"escapes on the final day without the payment", "write Payroll.db 1600 2",
-                {{20, 10}}, {kDiscovered + kEscaped}, 2000, 10, false, 225, 2000, 10, 30},
-        Outcome{"caught within the limit escapes too", "write Payroll.db 1200 3",
-                {{100, 1}, {20, 10}}, {kEscaped}, 3200, 10, false, 225},
-        overLimit("limit plus 200 is deleted", "write Payroll.db 1700 2", 225,
-                  {kDiscovered + kDeleted}, 2000, true),
-        overLimit("a rating of exactly 200 is arrested", "write Payroll.db 1600 2", 200,
-                  {kDiscovered + arrested("700"), kBailPaid}, 1300, true),
-        Outcome{"bail of all the cash is paid", "write Payroll.db 2000 2", {{20, 10}},
-                {kDiscovered + arrested("700"), kBailPaid}, 0, 10, true, 0, 700},
-        Outcome{"bail not affordable, no new game", "write Payroll.db 2000 2", {{20, 10}},
-                {kDiscovered + arrested("700"), kNoBail, kNewGame}, 699, 10, true, 0, 699, 10, 1,
-                4, {Okay, Okay, No}}));
+        Outcome{.what = "wrong file caught owning no account loses none", .ownedBefore = 0,
+                .line = "write memo.txt 1200 3", .draws = {{10, 1}, {20, 10}},
+                .messages = {kWrongFile, arrested("700"), kBailPaid}, .funds = 1300, .owned = 0,
+                .dayEnds = true},
+        Outcome{.what = "within the limit, caught 1 in 100", .line = "write Payroll.db 1200 3",
+                .draws = {{100, 1}, {20, 1}}, .messages = {arrested("637"), kBailPaid},
+                .funds = 1363, .dayEnds = true},
+        Outcome{.what = "over the limit through the security factor",
+                .line = "write Payroll.db 2000 7", .messages = {kDiscovered + kRemoved},
+                .owned = 3, .dayEnds = true},
+        Outcome{.what = "over the limit through more than owned", .ownedBefore = 7,
+                .line = "write Payroll.db 2000 9", .messages = {kDiscovered + kRemoved},
+                .owned = 0, .dayEnds = true},
+        Outcome{.what = "over the limit one account short", .line = "write Payroll.db 2000 6",
+                .draws = {{20, 10}}, .messages = {kDiscovered + arrested("700"), kBailPaid},
+                .funds = 1300, .dayEnds = true},
+        Outcome{.what = "hardest server, four-digit bail", .vulnerability = 1,
+                .line = "write Payroll.db 2000 9", .draws = {{20, 20}},
+                .messages = {kDiscovered + arrested("1,100"), kBailPaid}, .funds = 900,
+                .dayEnds = true},
+        Outcome{.what = "escapes just under the limit plus 200", .rating = 225,
+                .line = "write Payroll.db 1699 2", .draws = {{20, 10}},
+                .messages = {kDiscovered + kEscaped}, .funds = 3699},
+        Outcome{.what = "escapes on the final day without the payment", .rating = 225, .day = 30,
+                .line = "write Payroll.db 1600 2", .draws = {{20, 10}},
+                .messages = {kDiscovered + kEscaped}},
+        Outcome{.what = "caught within the limit escapes too", .rating = 225,
+                .line = "write Payroll.db 1200 3", .draws = {{100, 1}, {20, 10}},
+                .messages = {kEscaped}, .funds = 3200},
+        Outcome{.what = "limit plus 200 is deleted", .rating = 225, .line = "write Payroll.db 1700 2",
+                .draws = {{20, 10}}, .messages = {kDiscovered + kDeleted}, .dayEnds = true},
+        Outcome{.what = "a rating of exactly 200 is arrested", .rating = 200,
+                .line = "write Payroll.db 1600 2", .draws = {{20, 10}},
+                .messages = {kDiscovered + arrested("700"), kBailPaid}, .funds = 1300,
+                .dayEnds = true},
+        Outcome{.what = "bail of all the cash is paid", .fundsBefore = 700,
+                .line = "write Payroll.db 2000 2", .draws = {{20, 10}},
+                .messages = {kDiscovered + arrested("700"), kBailPaid}, .funds = 0, .dayEnds = true},
+        Outcome{.what = "bail not affordable, no new game", .fundsBefore = 699,
+                .line = "write Payroll.db 2000 2", .draws = {{20, 10}}, .presses = {Okay, Okay, No},
+                .messages = {kDiscovered + arrested("700"), kNoBail, kNewGame}, .funds = 699,
+                .dayEnds = true}));
 
 TEST_F(Payment, TheOrderIsShownWithTheAccountsCutDownBeforeTheSavePause)
 {
@@ -173,13 +181,12 @@ TEST_F(Payment, TheOrderIsShownWithTheAccountsCutDownBeforeTheSavePause)
         atPause = said();
         EXPECT_EQ(term().Text1.Text, "");
     };
-    const std::size_t start = said().size();
+    const auto start = static_cast<std::ptrdiff_t>(said().size());
     random.pushRandom(100, 2);
     type("write Payroll.db 1200.50 3");
     EXPECT_EQ(platform.waited, std::vector<double>{1.5});
-    ASSERT_GE(atPause.size(), start);
-    EXPECT_EQ(std::vector<std::string>(atPause.begin() + static_cast<std::ptrdiff_t>(start),
-                                       atPause.end()),
+    ASSERT_GE(atPause.size(), static_cast<std::size_t>(start));
+    EXPECT_EQ(std::vector<std::string>(atPause.begin() + start, atPause.end()),
               (std::vector<std::string>{"write Payroll.db 1200.50 3",
                                         "Using 2 forwarding bank accounts", "", "",
                                         "Saving to default outgoing payment file.", "",
@@ -227,7 +234,7 @@ TEST_F(Payment, UnpaidBailCanStartANewGame)
     type("write Payroll.db 2000 2");
     ASSERT_EQ(platform.messages.size(), 4u);
     EXPECT_EQ(platform.messages[2].text, kNewGame);
-    EXPECT_EQ(game.find<kx::frmTerminal>(), nullptr);
+    EXPECT_EQ(terminalWindow(), nullptr);
     EXPECT_EQ(state().Alias, "trinity");
     EXPECT_EQ(state().Funds, 2000);
 }
@@ -236,11 +243,6 @@ TEST_F(Payment, UnpaidBailCanStartANewGame)
 // the login even a good one only asks to connect.
 TEST_F(Payment, AnUndecidableLineOrNoLoginKeepsTheLineAndDrawsNothing)
 {
-    const char* const bad[] = {"write Payroll.db 100", "write  100 3", "write Payroll.db abc 3",
-                               "write Payroll.db -5 3", "write Payroll.db 0 3",
-                               "write Payroll.db 100 x", "write Payroll.db 100 -1",
-                               "write Payroll.db 100 2.5", "write Payroll.db 100 1 2",
-                               "WRITE Payroll.db 1e3 2"};
     const int draws = random.draws;
     auto expectKept = [&](const char* line, const std::string& answer) {
         const std::size_t start = transcript().size();
@@ -248,13 +250,15 @@ TEST_F(Payment, AnUndecidableLineOrNoLoginKeepsTheLineAndDrawsNothing)
         EXPECT_EQ(said(start), (std::vector<std::string>{line, answer}));
         EXPECT_EQ(term().Text1.Text, line);
     };
-    for (const char* line : bad)
+    for (const char* line : {"write Payroll.db 100", "write  100 3", "write Payroll.db abc 3",
+                             "write Payroll.db -5 3", "write Payroll.db 0 3", "write Payroll.db 100 x",
+                             "write Payroll.db 100 -1", "write Payroll.db 100 2.5",
+                             "write Payroll.db 100 1 2", "WRITE Payroll.db 1e3 2"})
         expectKept(line, "Type it as:  write FILE AMOUNT ACCOUNTS");
-    const bool flags[][3] = {{true, false, false}, {false, true, false}, {false, false, true}};
-    for (const auto& f : flags) {
-        state().Disconnected = f[0];
-        state().AwaitingName = f[1];
-        state().AwaitingPassword = f[2];
+    for (const char* prompt : {"D", "N", "P"}) {
+        state().Disconnected = prompt[0] == 'D';
+        state().AwaitingName = prompt[0] == 'N';
+        state().AwaitingPassword = prompt[0] == 'P';
         expectKept("write Payroll.db 1200 3", kConnectFirst);
         expectKept("write x", kConnectFirst);
     }

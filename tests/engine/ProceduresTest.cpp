@@ -4,8 +4,6 @@
 #include "core/Numbers.h"
 #include "core/RandomSource.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
 #include <limits>

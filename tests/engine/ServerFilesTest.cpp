@@ -3,13 +3,9 @@
 #include "servers/ServerFiles.h"
 #include "core/World.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <ranges>
 #include <set>
-#include <utility>
-#include <vector>
 
 namespace kxtest {
 namespace {
@@ -159,44 +155,35 @@ TEST_F(ServerFiles, TwoFilesAreTheHintAndTheDatabaseInEitherOrder)
     }
 }
 
+// Any connection: 2 to 10 files, one hint and one database in different
+// slots, nothing past the last file, and a pick names one of them.
 TEST_F(ServerFiles, EveryConnectionKeepsItsInvariants)
 {
     std::set<int> counts, hintSlots, databaseSlots;
     for (int run = 0; run < 500; ++run) {
         kx::GenerateServerFiles(game);
         const int count = static_cast<int>(state().FileCount);
-        ASSERT_TRUE(count >= 2 && count <= 10) << count;
         counts.insert(count);
-        int hints = 0, databases = 0, hint = 0, database = 0;
+        std::set<int> hints, databases;
         for (int i = 1; i <= kx::kFileSlots; ++i) {
             const kx::ServerFile& f = state().ServerFiles[i];
             ASSERT_EQ(isBlank(f), i > count) << "slot " << i << " of " << count;
-            ASSERT_EQ((f.Name + f.Text).find('\0'), std::string::npos) << f.Name;
-            hints += f.IsHintFile;
-            databases += f.IsPaymentDatabase;
-            hint = f.IsHintFile ? i : hint;
-            database = f.IsPaymentDatabase ? i : database;
+            if (f.IsHintFile)
+                hints.insert(i);
+            if (f.IsPaymentDatabase)
+                databases.insert(i);
         }
-        ASSERT_TRUE(hints == 1 && databases == 1 && hint != database) << hint << " " << database;
-        hintSlots.insert(hint);
-        databaseSlots.insert(database);
-
-        const auto rows = lines(state().ServerFiles[database].Text);
-        ASSERT_TRUE(rows.size() >= 4 && rows.size() <= 13) << "1 to 10 entries";
-        ASSERT_EQ(rows[1] + rows.back(), "");
-        for (std::size_t r = 2; r + 1 < rows.size(); ++r) {
-            const std::string& row = rows[r]; // "J.  Reed ---------- $342"
-            const auto rule = row.find(" ---------- $");
-            ASSERT_TRUE(row.substr(1, 3) == ".  " && rule > 4 && row.size() == rule + 16) << row;
-            const int amount = std::stoi(row.substr(rule + 13));
-            ASSERT_TRUE(amount >= 301 && amount <= 400) << row;
-        }
+        ASSERT_EQ(hints.size(), 1u);
+        ASSERT_EQ(databases.size(), 1u);
+        ASSERT_NE(*hints.begin(), *databases.begin());
+        hintSlots.merge(hints);
+        databaseSlots.merge(databases);
         const std::string picked = kx::PickServerFile(game);
         ASSERT_TRUE(std::ranges::any_of(state().ServerFiles, [&](const kx::ServerFile& f) {
             return !f.Name.empty() && f.Name == picked;
         })) << picked;
     }
-    EXPECT_EQ(counts.size(), 9u);
+    EXPECT_EQ(counts, (std::set<int>{2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(hintSlots.size(), 10u);
     EXPECT_EQ(databaseSlots.size(), 10u);
 }

@@ -1,7 +1,5 @@
 #include "support/TerminalFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <set>

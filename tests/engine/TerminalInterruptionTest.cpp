@@ -1,7 +1,4 @@
 #include "support/TerminalFixture.h"
-#include "terminal/frmTerminal.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <tuple>
@@ -31,13 +28,13 @@ TEST_P(Interruption, StopsTheActionAtItsNextStep)
     }
     state().Items[1] = 10;
     platform.clearRecords();
-    const kx::frmTerminal* window = game.find<kx::frmTerminal>();
+    const kx::frmTerminal* window = terminalWindow();
     std::size_t waitsAtStop = 0;
     platform.whileWaiting = [&](double) {
         platform.whileWaiting = nullptr;
         waitsAtStop = platform.waited.size();
         if (action == Connecting)
-            window = game.find<kx::frmTerminal>();
+            window = terminalWindow();
         switch (stopper) {
         case CloseWindow: run([&] { term().Label4_Click(); }); break;
         case Disconnect: run([&] { term().Command3_Click(); }); break;
@@ -69,10 +66,10 @@ TEST_P(Interruption, StopsTheActionAtItsNextStep)
     EXPECT_EQ(state().Funds, 2000);
     EXPECT_EQ(state().Items[1], stopper == NewGame ? 2 : 10);
     EXPECT_EQ(platform.messages.size(), stopper == NewGame ? 1u : 0u) << "only a new welcome";
-    EXPECT_EQ(game.find<kx::frmTerminal>() != nullptr, stopper != CloseWindow && stopper != NewGame);
-    if (!game.find<kx::frmTerminal>())
+    EXPECT_EQ(terminalWindow() != nullptr, stopper != CloseWindow && stopper != NewGame);
+    if (!terminalWindow())
         return;
-    EXPECT_EQ(game.find<kx::frmTerminal>() == window, stopper != ConnectAgain);
+    EXPECT_EQ(terminalWindow() == window, stopper != ConnectAgain);
     const std::vector<std::string> lines = transcript();
     EXPECT_EQ(lines.back(), connectsAgain ? ">?Name" : ">Disconnected from Heron Freight");
     const auto count = [&](const char* line) { return std::ranges::count(lines, line); };
@@ -97,7 +94,7 @@ TEST_F(Terminal, CrackerClosedBeforeTheFirstTryRisksNoLockout)
     connect();
     random.pushRandom(40, 1); // would bar the server
     platform.whileProcessingEvents = [&] {
-        if (game.find<kx::frmTerminal>() && state().TermLineCount == 0) {
+        if (terminalWindow() && state().TermLineCount == 0) {
             platform.whileProcessingEvents = nullptr;
             run([&] { term().Label4_Click(); });
         }
@@ -106,40 +103,6 @@ TEST_F(Terminal, CrackerClosedBeforeTheFirstTryRisksNoLockout)
     ASSERT_FALSE(platform.whileProcessingEvents) << "the screen was never cleared";
     EXPECT_FALSE(server().NoAccess);
     EXPECT_EQ(random.pending(), 1u);
-}
-
-// Typed during the dots of a reconnection, a command must not reach the
-// login that the reconnection is replacing.
-TEST_F(Terminal, LinesTypedWhileReconnectingFindNoLogin)
-{
-    logIn();
-    setFiles({{"memo.txt", "m"}});
-    std::vector<std::string> reply;
-    platform.whileWaiting = [&](double) {
-        platform.whileWaiting = nullptr;
-        const std::size_t start = transcript().size();
-        type("dir");
-        reply = said(start);
-    };
-    random.pushRandom(10, 10);
-    run([&] { term().Command1_Click(); });
-    EXPECT_EQ(reply, (std::vector<std::string>{"dir", "You are not connected."}));
-    EXPECT_TRUE(state().AwaitingName);
-}
-
-// A password prompt left open must not let prgmpass run at the next server's name prompt.
-TEST_F(Terminal, ReconnectingForgetsThePasswordPrompt)
-{
-    connect();
-    type(kUser);
-    ASSERT_TRUE(state().AwaitingPassword);
-    random.pushRandom(10, 10);
-    run([&] { term().Command1_Click(); });
-    const std::size_t start = transcript().size();
-    type("prgmpass");
-    EXPECT_EQ(said(start), std::vector<std::string>{"prgmpass"});
-    EXPECT_FALSE(state().AwaitingPassword);
-    EXPECT_TRUE(state().AwaitingName);
 }
 
 // Output still being printed for one connection when "Connect" opens a new

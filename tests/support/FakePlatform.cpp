@@ -9,21 +9,6 @@
 
 namespace kxtest {
 
-namespace {
-
-const char* pressName(int press)
-{
-    switch (press) {
-    case Close: return "close";
-    case Okay: return "Okay";
-    case Yes: return "Yes";
-    case No: return "No";
-    default: return "?";
-    }
-}
-
-} // namespace
-
 void FakePlatform::clearRecords()
 {
     inputs.clear();
@@ -41,28 +26,21 @@ std::vector<std::string> FakePlatform::messageTexts() const
     return texts;
 }
 
+// The hooks may replace themselves, so each runs from a copy.
 void FakePlatform::processEvents()
 {
     ++eventRuns;
-    if (whileProcessingEvents) {
-        const auto hook = whileProcessingEvents; // the hook may replace itself
+    if (const auto hook = whileProcessingEvents)
         hook();
-    }
 }
 
 void FakePlatform::wait(double seconds)
 {
     clock += seconds;
     waited.push_back(seconds);
-    if (whileWaiting) {
-        const auto hook = whileWaiting; // the hook may replace itself
+    if (const auto hook = whileWaiting)
         hook(seconds);
-    }
 }
-
-double FakePlatform::monotonicSeconds() { return clock; }
-
-double FakePlatform::timeOfDaySeconds() { return dayStartSeconds + clock; }
 
 std::string FakePlatform::inputBox(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText)
@@ -86,60 +64,49 @@ void FakePlatform::windowUnloaded(kx::Window& window)
     std::erase_if(showing_, [&](const Showing& s) { return s.window == &window; });
 }
 
-void FakePlatform::showWindow(kx::Window& window) { events.push_back("show " + window.Caption()); }
-
 void FakePlatform::runModal(kx::Window& window)
 {
     kx::Game& game = window.game();
     if (window.kind() != kx::WindowKind::Pager) {
+        // The player's part is the hook's; a window it leaves open is closed.
         events.push_back("modal " + window.Caption());
-        if (whileModal) {
-            const auto hook = whileModal; // the hook may replace itself
+        if (const auto hook = whileModal)
             hook(window);
-        }
         if (game.isLoaded(window))
             game.dispatch([&] { game.unload(window); });
         return;
     }
     auto& pager = static_cast<kx::frmPager&>(window);
-
     // A second wait on a message already up (a new message queued behind it):
     // the player answers the one that is showing.
     const auto up = std::find_if(showing_.begin(), showing_.end(),
                                  [&](const Showing& s) { return s.window == &window; });
-    if (up != showing_.end()) {
-        answerPager(pager, up->message);
-        return;
-    }
+    if (up != showing_.end())
+        return answerPager(pager, up->message);
 
     messages.push_back({game.state.PagerText, pager.Command1.Visible, pager.Command2.Visible,
                         pager.Command3.Visible});
     const std::size_t message = messages.size() - 1;
     events.push_back("pager " + game.state.PagerText);
     showing_.push_back({&window, message});
-    if (whilePagerShows) {
-        const auto hook = whilePagerShows; // the hook may replace itself
+    if (const auto hook = whilePagerShows)
         hook(pager);
-    }
     if (game.isLoaded(pager))
         answerPager(pager, message);
 }
 
 void FakePlatform::answerPager(kx::frmPager& pager, std::size_t message)
 {
-    const int fallback = pager.Command1.Visible ? Okay : No;
-    int press = fallback;
+    int press = pager.Command1.Visible ? Okay : No;
     if (!pagerPresses.empty()) {
         press = pagerPresses.front();
         pagerPresses.pop_front();
     }
-    const bool visible = press == Close || (press == Okay && pager.Command1.Visible) ||
-                         (press == Yes && pager.Command2.Visible) ||
-                         (press == No && pager.Command3.Visible);
-    if (!visible) {
-        ADD_FAILURE() << "Scripted " << pressName(press) << " for \"" << messages[message].text
-                      << "\", which does not offer that button";
-        press = fallback;
+    const kx::Button* buttons[] = {nullptr, &pager.Command1, &pager.Command2, &pager.Command3};
+    if (press != Close && !buttons[press]->Visible) {
+        ADD_FAILURE() << "Scripted button " << press << " for \"" << messages[message].text
+                      << "\", which does not offer it";
+        press = pager.Command1.Visible ? Okay : No;
     }
     pager.game().dispatch([&] {
         switch (press) {
@@ -150,15 +117,6 @@ void FakePlatform::answerPager(kx::frmPager& pager, std::size_t message)
         }
     });
 }
-
-double FakePlatform::textWidth(kx::FontRole, const std::string& text)
-{
-    return charWidth * static_cast<double>(text.size());
-}
-
-void FakePlatform::refreshViews() { ++refreshCalls; }
-
-void FakePlatform::atSafePoint() { ++safePoints; }
 
 void FakePlatform::quit()
 {

@@ -14,14 +14,12 @@ class frmPager;
 
 namespace kxtest {
 
-// The buttons a test can press on the pager; Close stands for the window
-// system's close command.
+// The buttons a test can press on the pager; Close is the window system's close command.
 enum Press : int { Close = 0, Okay = 1, Yes = 2, No = 3 };
 
-// One message the pager showed: its text and the buttons it offered.
 struct PagerMessage {
     std::string text;
-    bool okay = false, yes = false, no = false;
+    bool okay = false, yes = false, no = false; // the buttons it offered
 };
 
 struct InputRequest {
@@ -33,26 +31,19 @@ struct InputRequest {
 // answers for the input box and the pager (without a script, "Okay" or "No").
 class FakePlatform final : public kx::Platform {
 public:
-    // Script.
+    // Script.  The hooks run while a new message shows, while an input box
+    // shows, inside each wait once the clock has moved on, and each time the
+    // engine lets window events run; they may press buttons or close windows.
     std::deque<std::string> inputAnswers;
     std::deque<int> pagerPresses; // a Press each
-    // Runs once for each new message while it shows, before it is answered.
     std::function<void(kx::frmPager&)> whilePagerShows;
-    // Runs for each window shown modally other than the pager; it plays the
-    // player's part.  A window it leaves open is then closed, as by its close mark.
-    std::function<void(kx::Window&)> whileModal;
-    // Runs for each input box before it is answered.
     std::function<void(const InputRequest&)> whileInputShows;
-    // Runs inside each wait, once the clock has moved on; it may press
-    // buttons or close windows in the middle of a long action.
+    std::function<void(kx::Window&)> whileModal; // any other window shown modally
     std::function<void(double seconds)> whileWaiting;
-    // Runs each time the engine lets pending window events run.
     std::function<void()> whileProcessingEvents;
     double charWidth = 6;
     double dayStartSeconds = 45000.25; // the time of day when the clock reads 0
-    std::vector<std::string> sounds; // every sound asked for, in order
-    std::string date = "12/6/2026";
-    std::string time = "12:30:00 PM";
+    std::string date = "12/6/2026", time = "12:30:00 PM";
 
     // Records.
     double clock = 0;
@@ -60,6 +51,7 @@ public:
     std::vector<PagerMessage> messages;
     std::vector<double> waited; // the seconds of each wait, in order
     std::vector<std::string> events; // "show Kestrix", "pager <text>", "modal <caption>", "input <title>", "quit"
+    std::vector<std::string> sounds; // every sound asked for, in order
     int quitCalls = 0, refreshCalls = 0, safePoints = 0, eventRuns = 0;
 
     // Forgets what was recorded so far (the script stays).
@@ -68,24 +60,27 @@ public:
 
     void processEvents() override;
     void wait(double seconds) override;
-    double monotonicSeconds() override;
-    double timeOfDaySeconds() override;
+    double monotonicSeconds() override { return clock; }
+    double timeOfDaySeconds() override { return dayStartSeconds + clock; }
     std::string dateText() override { return date; }
     std::string timeText() override { return time; }
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     void windowLoaded(kx::Window&) override {}
     void windowUnloaded(kx::Window& window) override;
-    void showWindow(kx::Window& window) override;
+    void showWindow(kx::Window& window) override { events.push_back("show " + window.Caption()); }
     void runModal(kx::Window& window) override;
     void minimiseWindow(kx::Window&) override {}
     void dragWindow(kx::Window&) override {}
-    double textWidth(kx::FontRole font, const std::string& text) override;
+    double textWidth(kx::FontRole, const std::string& text) override
+    {
+        return charWidth * static_cast<double>(text.size());
+    }
     void setClipboardText(const std::string&) override {}
     void playSound(const std::string& path) override { sounds.push_back(path); }
     std::string programFolder() override { return "/kestrix"; }
-    void refreshViews() override;
-    void atSafePoint() override;
+    void refreshViews() override { ++refreshCalls; }
+    void atSafePoint() override { ++safePoints; }
     void quit() override;
 
 private:

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "economy/frmPager.h"
+#include "terminal/frmTerminal.h"
 #include "Printers.h"
 #include "ScriptedRandom.h"
 
@@ -24,6 +26,9 @@ protected:
 
     kx::GameState& state() { return game.state; }
     kx::frmRara& rara();
+    // The terminal and the pager, or null while they are not loaded.
+    kx::frmTerminal* terminalWindow() { return game.find<kx::frmTerminal>(); }
+    kx::frmPager* pagerWindow() { return game.find<kx::frmPager>(); }
 
     // Starts the program, lets the welcome message be answered with "Okay" and
     // enters `alias`; then forgets what the start-up recorded.

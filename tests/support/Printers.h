@@ -20,11 +20,4 @@ inline void PrintTo(const PictureBox::Printed& p, std::ostream* out)
     *out << "\"" << p.text << "\" at (" << p.x << ", " << p.y << ")";
 }
 
-inline void PrintTo(const ListView::Item& item, std::ostream* out)
-{
-    *out << item.key << " \"" << item.text << "\"";
-    for (const ListView::SubItem& sub : item.subItems)
-        *out << " " << sub.key << " \"" << sub.text << "\"";
-}
-
 } // namespace kx

@@ -1,5 +1,4 @@
 #include "TerminalFixture.h"
-#include "terminal/frmTerminal.h"
 
 #include <stdexcept>
 
@@ -22,7 +21,7 @@ void TerminalFixture::SetUp()
 
 kx::frmTerminal& TerminalFixture::term()
 {
-    kx::frmTerminal* window = game.find<kx::frmTerminal>();
+    kx::frmTerminal* window = terminalWindow();
     if (!window)
         throw std::logic_error("the terminal is not loaded");
     return *window;
@@ -46,8 +45,14 @@ void TerminalFixture::logIn(int note)
     type(kUser);
     random.pushRandom(10, note);
     type(kPassword);
-    ASSERT_FALSE(state().Disconnected || state().AwaitingName || state().AwaitingPassword)
-        << "the login did not complete";
+    ASSERT_EQ(login(), "") << "the login did not complete";
+}
+
+std::string TerminalFixture::login()
+{
+    const kx::GameState& s = state();
+    return std::string(s.Disconnected ? "D" : "") + (s.AwaitingName ? "N" : "") +
+           (s.AwaitingPassword ? "P" : "");
 }
 
 void TerminalFixture::setFiles(const std::vector<File>& files)

@@ -37,6 +37,9 @@ protected:
         bool database = false;
     };
     void setFiles(const std::vector<File>& files);
+    // Where the login stands: "D" while disconnected, "N" while the name is
+    // awaited, "P" while the password is; "" once logged in.
+    std::string login();
 
     // The stored transcript, one entry per line with its ">".
     std::vector<std::string> transcript();

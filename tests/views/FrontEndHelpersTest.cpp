@@ -27,12 +27,13 @@ private slots:
         for (int ms = 1; ms <= 1000; ms += 1)
             ticks += pacer.due(ms / 1000.0);
         QCOMPARE(ticks, 64);
-        // A stall does not make the strip leap.
+        // A stall does not make the strip leap: at most four ticks at once.
         QCOMPARE(pacer.due(3.0), 4);
         QCOMPARE(pacer.due(3.0 + 1.0 / 64), 1);
+        QCOMPARE(pacer.due(3.0 + 6.0 / 64), 4);
     }
 };
 
-QObject* makeFrontEndHelpersTest() { return new FrontEndHelpersTest; }
+QObject* makeViewTest() { return new FrontEndHelpersTest; }
 
 #include "FrontEndHelpersTest.moc"

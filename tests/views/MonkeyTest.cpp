@@ -1,5 +1,4 @@
 #include "ViewHarness.h"
-#include "core/frmRara.h"
 
 #include "qt/PagerView.h"
 #include "qt/RaraView.h"
@@ -91,7 +90,7 @@ class MonkeyTest : public QObject {
         case 0:
         case 1: {
             const QString line = randomLine();
-            if (FramelessView* live = h.platform->viewOf(*h.game->find<kx::frmTerminal>()); live == &view)
+            if (FramelessView* live = h.platform->viewOf(*h.terminal()); live == &view)
                 view.input()->setText(line);
             QTest::keyClick(view.input(), Qt::Key_Return);
             break;
@@ -112,10 +111,10 @@ class MonkeyTest : public QObject {
 
     void randomAction()
     {
-        if (!h.game || h.game->ended() || !h.game->find<kx::frmRara>())
+        if (!h.game || h.game->ended() || !h.rara())
             return;
-        if (h.game->find<kx::frmTerminal>() && roll(3) != 0) {
-            if (auto* view = static_cast<TerminalView*>(h.platform->viewOf(*h.game->find<kx::frmTerminal>())))
+        if (h.terminal() && roll(3) != 0) {
+            if (auto* view = static_cast<TerminalView*>(h.platform->viewOf(*h.terminal())))
                 onTerminal(*view);
             return;
         }
@@ -140,12 +139,12 @@ private slots:
             randomAction();
             if (roll(4) == 0)
                 QTest::qWait(roll(20));
-            QVERIFY(h.game->ended() || h.game->find<kx::frmRara>());
+            QVERIFY(h.game->ended() || h.rara());
             QVERIFY(h.game->state.TermLineCount >= 0);
         }
     }
 };
 
-QObject* makeMonkeyTest() { return new MonkeyTest; }
+QObject* makeViewTest() { return new MonkeyTest; }
 
 #include "MonkeyTest.moc"

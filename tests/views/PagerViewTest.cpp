@@ -50,10 +50,10 @@ private slots:
         h.game->dispatch([&] { answer = h.game->ShowPager("Would you like to start a new game?", twoButtons); });
         QCOMPARE(int(answer), expected);
         QVERIFY(visibleRight);
-        QVERIFY(!h.game->find<kx::frmPager>());
+        QVERIFY(!h.pager());
     }
 };
 
-QObject* makePagerViewTest() { return new PagerViewTest; }
+QObject* makeViewTest() { return new PagerViewTest; }
 
 #include "PagerViewTest.moc"

@@ -54,7 +54,7 @@ private slots:
         TerminalView& view = h.connect();
         QGuiApplication::clipboard()->setText("before");
         TermRows* rows = view.rows();
-        const frmTerminal& terminal = *h.game->find<kx::frmTerminal>();
+        const frmTerminal& terminal = *h.terminal();
         auto rowCentre = [&](int index) {
             return look::pixels(terminal.Term[index].rect).translated(-rows->pos()).center();
         };
@@ -94,16 +94,16 @@ private slots:
     {
         h.newGame("neo");
         QTimer::singleShot(300, [&] {
-            if (FramelessView* view = h.game->find<kx::frmTerminal>() ? h.platform->viewOf(*h.game->find<kx::frmTerminal>()) : nullptr)
+            if (FramelessView* view = h.terminal() ? h.platform->viewOf(*h.terminal()) : nullptr)
                 view->close();
         });
         QTest::mouseClick(h.mainView().button(1), Qt::LeftButton);
-        QVERIFY(!h.game->find<kx::frmTerminal>());
+        QVERIFY(!h.terminal());
         QCOMPARE(h.game->state.TermLineCount, 0.0f);
         QVERIFY(h.game->state.Disconnected);
     }
 };
 
-QObject* makeTerminalViewTest() { return new TerminalViewTest; }
+QObject* makeViewTest() { return new TerminalViewTest; }
 
 #include "TerminalViewTest.moc"

@@ -40,13 +40,13 @@ bool ViewHarness::reset()
 
 RaraView& ViewHarness::mainView() const
 {
-    return *static_cast<RaraView*>(platform->viewOf(*game->find<kx::frmRara>()));
+    return *static_cast<RaraView*>(platform->viewOf(*rara()));
 }
 
 TerminalView& ViewHarness::connect() const
 {
     QTest::mouseClick(mainView().button(1), Qt::LeftButton);
-    return *static_cast<TerminalView*>(platform->viewOf(*game->find<kx::frmTerminal>()));
+    return *static_cast<TerminalView*>(platform->viewOf(*terminal()));
 }
 
 void ViewHarness::type(TerminalView& view, const QString& line)

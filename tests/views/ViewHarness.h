@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ModalAnswerer.h"
+#include "economy/frmPager.h"
+#include "terminal/frmTerminal.h"
+#include "core/frmRara.h"
 
 #include "core/Game.h"
 #include "core/RandomSource.h"
@@ -13,6 +16,9 @@
 namespace kx {
 class RaraView;
 class TerminalView;
+class frmRara;
+class frmTerminal;
+class frmPager;
 } // namespace kx
 
 // A game on the Qt front end, as the view tests drive it: a platform whose
@@ -30,6 +36,10 @@ public:
     // Ends the game and checks that no window of it is left on the screen.
     bool reset();
 
+    // The game's windows, or null while they are not loaded.
+    kx::frmRara* rara() const { return game->find<kx::frmRara>(); }
+    kx::frmTerminal* terminal() const { return game->find<kx::frmTerminal>(); }
+    kx::frmPager* pager() const { return game->find<kx::frmPager>(); }
     kx::RaraView& mainView() const;
     // Presses "Connect" and returns once the server has answered.
     kx::TerminalView& connect() const;
