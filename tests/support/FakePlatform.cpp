@@ -57,9 +57,9 @@ void FakePlatform::runModal(kx::Window& window)
         ADD_FAILURE() << "Scripted button " << press << " for \"" << game.state.PagerText
                       << "\", which does not offer it";
     using Click = void (kx::frmPager::*)();
-    const Click clicks[] = {&kx::frmPager::Form_QueryUnload, &kx::frmPager::Command1_Click,
-                            &kx::frmPager::Command2_Click, &kx::frmPager::Command3_Click};
-    game.dispatch([&] { (pager.*clicks[press])(); });
+    static constexpr Click clicks[] = {&kx::frmPager::Form_QueryUnload, &kx::frmPager::Command1_Click,
+                                       &kx::frmPager::Command2_Click, &kx::frmPager::Command3_Click};
+    game.dispatch([&] { std::invoke(clicks[press], pager); });
 }
 
 } // namespace kxtest
