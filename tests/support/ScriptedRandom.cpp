@@ -2,17 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace kxtest {
-
-ScriptedRandom::ScriptedRandom(std::uint64_t seed) : fallback_(seed) {}
-
-void ScriptedRandom::reseed(double clockSeconds)
-{
-    reseeds.push_back(clockSeconds);
-    fallback_.reseed(clockSeconds);
-}
 
 float ScriptedRandom::uniform()
 {
@@ -31,43 +21,15 @@ void ScriptedRandom::push(float value)
     script_.push_back(value);
 }
 
-void ScriptedRandom::pushRandom(int n, int k)
+float ScriptedRandom::firstReaching(int n, int edge)
 {
-    if (k < 1 || k > n)
-        ADD_FAILURE() << "Random(" << n << ") cannot give " << k;
-    // The middle of k's share of [0, 1).
-    push((static_cast<float>(k) - 0.5f) / static_cast<float>(n));
-}
-
-namespace {
-
-// Random(n) takes the draw times n exactly, as a double.
-bool below(float r, int n, int k) { return static_cast<double>(r) * n < k; }
-
-} // namespace
-
-void ScriptedRandom::pushLowest(int n, int k)
-{
-    float r = static_cast<float>(static_cast<double>(k - 1) / n);
-    while (below(r, n, k - 1))
-        r = std::nextafter(r, 1.0f);
-    while (r > 0 && !below(std::nextafter(r, 0.0f), n, k - 1))
+    const auto reaches = [&](float r) { return static_cast<double>(r) * n >= edge; };
+    float r = static_cast<float>(static_cast<double>(edge) / n);
+    while (!reaches(r))
+        r = std::nextafter(r, HUGE_VALF);
+    while (r > 0 && reaches(std::nextafter(r, 0.0f)))
         r = std::nextafter(r, 0.0f);
-    if (k < 1 || k > n)
-        ADD_FAILURE() << "Random(" << n << ") cannot give " << k;
-    push(r);
-}
-
-void ScriptedRandom::pushHighest(int n, int k)
-{
-    float r = static_cast<float>(static_cast<double>(k) / n);
-    while (!below(r, n, k))
-        r = std::nextafter(r, 0.0f);
-    while (below(std::nextafter(r, 1.0f), n, k))
-        r = std::nextafter(r, 1.0f);
-    if (k < 1 || k > n)
-        ADD_FAILURE() << "Random(" << n << ") cannot give " << k;
-    push(r);
+    return r;
 }
 
 } // namespace kxtest

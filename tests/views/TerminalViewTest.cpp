@@ -1,10 +1,8 @@
 #include "ViewHarness.h"
 
 #include "qt/Look.h"
-#include "qt/RaraView.h"
 #include "qt/TerminalView.h"
 #include "qt/TextCodec.h"
-#include "terminal/frmTerminal.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,7 +10,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 using namespace kx;
 
@@ -21,70 +18,69 @@ class TerminalViewTest : public QObject {
     Q_OBJECT
     ViewHarness h;
 
+    // Presses "Connect" and returns once the server has answered.
+    TerminalView& connect()
+    {
+        QTest::mouseClick(h.mainView().button(1), Qt::LeftButton);
+        return *static_cast<TerminalView*>(h.platform->viewOf(*h.terminal()));
+    }
+
 private slots:
+    void init() { h.newGame(); }
     // Every window of a game goes with it.
     void cleanup() { QVERIFY(h.reset()); }
 
     void terminalLogsInAndListsFiles()
     {
-        h.newGame("neo");
-        TerminalView& view = h.connect();
-        QCOMPARE(view.windowTitle(), QString("Kestrix Terminal"));
-        QVERIFY(view.isVisible());
-        QCOMPARE(view.rows()->rowText(0), ">Connecting to " + toQString(h.game->state.CurrentServerName));
+        TerminalView& view = connect();
         const ServerRecord& server = h.game->ConnectedServer();
-        QVERIFY(h.game->state.AwaitingName);
-        h.type(view, toQString(server.UserName));
-        QVERIFY(h.game->state.AwaitingPassword);
-        h.type(view, toQString(server.Password));
-        QVERIFY(!h.game->state.AwaitingPassword && !h.game->state.Disconnected);
-        // The line reached the interpreter, which emptied the input line.
-        QCOMPARE(view.input()->text(), QString());
-        h.type(view, "cls");
-        h.type(view, "dir");
-        QCOMPARE(view.rows()->rowText(0), QString(">dir"));
+        QTest::keyClicks(view.input(), toQString(server.UserName + '\r' + server.Password + '\r'));
+        QTest::keyClicks(view.input(), "cls\rdir\r");
         QCOMPARE(view.rows()->rowText(1), QString(">-Main Folder"));
         QCOMPARE(view.rows()->rowText(2), ">-->1]  " + toQString(h.game->state.ServerFiles[1].Name));
+        // The line reached the interpreter, which emptied the input line.
+        QCOMPARE(view.input()->text(), QString());
         QVERIFY(view.grab().save(h.shotPath("terminal-window.png")));
     }
 
+    // A click selects a row, a shift-click the rows up to it, a right click none.
     void terminalSelectsAndCopiesRows()
     {
-        h.newGame("neo");
-        TerminalView& view = h.connect();
-        QGuiApplication::clipboard()->setText("before");
+        TerminalView& view = connect();
         TermRows* rows = view.rows();
-        const frmTerminal& terminal = *h.terminal();
-        auto rowCentre = [&](int index) {
-            return look::pixels(terminal.Term[index].rect).translated(-rows->pos()).center();
+        auto centre = [&](int row) {
+            return look::pixels(h.terminal()->Term[row].rect).translated(-rows->pos()).center();
         };
-        QTest::mouseClick(rows, Qt::LeftButton, {}, rowCentre(0));
-        QTest::mouseClick(rows, Qt::LeftButton, {}, rowCentre(3));
-        QVERIFY(terminal.Term[0].Selected && terminal.Term[3].Selected);
-        QVERIFY(rows->rowSelected(3) && !rows->rowSelected(2));
-        // Shift-click between them floods the gap.
-        QTest::mouseClick(rows, Qt::LeftButton, Qt::ShiftModifier, rowCentre(1));
-        QVERIFY(terminal.Term[1].Selected && terminal.Term[2].Selected);
+        QTest::mouseClick(rows, Qt::LeftButton, {}, centre(0));
+        QTest::mouseClick(rows, Qt::LeftButton, {}, centre(3));
+        QTest::mouseClick(rows, Qt::LeftButton, Qt::ShiftModifier, centre(1));
+        QVERIFY(rows->rowSelected(3) && !rows->rowSelected(4));
         QTest::mouseClick(view.button(1), Qt::LeftButton);
-        const QStringList copied = QGuiApplication::clipboard()->text().split("\r\n");
-        QCOMPARE(copied.size(), 4);
-        QCOMPARE(copied[0], ">Connecting to " + toQString(h.game->state.CurrentServerName));
-        QCOMPARE(copied[3], QString(">.."));
-        const QImage shot = view.grab().toImage();
-        const QPoint selectedPixel = rows->mapTo(&view, rowCentre(1) + QPoint(200, 0));
-        QCOMPARE(shot.pixelColor(selectedPixel * shot.devicePixelRatio()), QColor(255, 0, 0));
-        // A right click clears the selection.
-        QTest::mouseClick(rows, Qt::RightButton, {}, rowCentre(5));
-        QVERIFY(!terminal.Term[0].Selected && !terminal.Term[3].Selected);
+        QCOMPARE(QGuiApplication::clipboard()->text().split("\r\n").size(), 4);
+        const QImage selected = rows->grab(QRect(centre(1) + QPoint(200, 0), QSize(1, 1))).toImage();
+        QCOMPARE(selected.pixelColor(0, 0), QColor(255, 0, 0));
+        QTest::mouseClick(rows, Qt::RightButton, {}, centre(5));
+        QVERIFY(!h.terminal()->Term[0].Selected);
+    }
+
+    // The game's text is Windows-1252; the terminal draws control bytes as console glyphs.
+    void textConvertsFromWindows1252()
+    {
+        const std::string bytes = "\x80 caf\xE9 \xFF \x92";
+        const QString text = toQString(bytes);
+        QCOMPARE(text, QString::fromUtf8("\u20AC caf\u00E9 \u00FF \u2019"));
+        QCOMPARE(fromQString(text), bytes);
+        QCOMPARE(fromQString(QString::fromUtf8("\u4E2D")), std::string("?"));
+        QCOMPARE(toTerminalQString("\x7F\x01\xB4"), QString::fromUtf8("\u2302\u263A\u00B4"));
     }
 
     void scrollBarShowsEarlierLines()
     {
-        h.newGame("neo");
-        TerminalView& view = h.connect();
-        h.type(view, "help");
-        QCOMPARE(view.scrollBar()->maximum(), static_cast<int>(h.game->state.TermLineCount));
-        QCOMPARE(view.scrollBar()->value(), static_cast<int>(h.game->state.TermLineCount) - 17);
+        TerminalView& view = connect();
+        QTest::keyClicks(view.input(), "help\r");
+        const int lines = static_cast<int>(h.game->state.TermLineCount);
+        QCOMPARE(view.scrollBar()->maximum(), lines);
+        QCOMPARE(view.scrollBar()->value(), lines - 17);
         view.scrollBar()->setValue(0);
         QCOMPARE(view.rows()->rowText(0), QString(">Kestrix Command Help File"));
         QCOMPARE(view.rows()->rowText(12).at(8), QChar(0x2302)); // the parameter mark is drawn
@@ -92,15 +88,12 @@ private slots:
 
     void closingTheTerminalStopsAConnectionUnderWay()
     {
-        h.newGame("neo");
-        QTimer::singleShot(300, [&] {
+        QTimer::singleShot(300, h.platform.get(), [&] {
             if (FramelessView* view = h.terminal() ? h.platform->viewOf(*h.terminal()) : nullptr)
                 view->close();
         });
         QTest::mouseClick(h.mainView().button(1), Qt::LeftButton);
-        QVERIFY(!h.terminal());
-        QCOMPARE(h.game->state.TermLineCount, 0.0f);
-        QVERIFY(h.game->state.Disconnected);
+        QVERIFY(!h.terminal() && h.game->state.Disconnected);
     }
 };
 

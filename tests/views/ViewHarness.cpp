@@ -1,62 +1,65 @@
 #include "ViewHarness.h"
 
-#include "core/frmRara.h"
-#include "qt/RaraView.h"
-#include "qt/TerminalView.h"
-#include "terminal/frmTerminal.h"
-
 #include <QApplication>
-#include <QLineEdit>
+#include <QInputDialog>
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace kx;
+
+// Every view test program defines its test object and shares this start.
+QObject* makeViewTest();
+
+int main(int argc, char* argv[])
+{
+    // The tests draw on no screen; their runner may start them without CTest's environment.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    std::unique_ptr<QObject> test(makeViewTest());
+    return QTest::qExec(test.get(), argc, argv);
+}
+
+ViewHarness::ViewHarness()
+{
+    QObject::connect(&answering_, &QTimer::timeout, [this] { answerModal(); });
+}
 
 void ViewHarness::newGame(const QString& alias, double timeScale)
 {
     reset();
     platform = std::make_unique<QtPlatform>([] {});
     platform->setTimeScale(timeScale);
-    random = std::make_unique<ClockMixedRandom>(42);
-    game = std::make_unique<Game>(*platform, *random);
+    game = std::make_unique<Game>(*platform, random_);
     platform->attach(*game);
-    answerer = std::make_unique<ModalAnswerer>(*game);
-    answerer->inputs.push_back(alias);
+    choosePager = [](PagerView&, bool asks) { return asks ? 3 : 1; };
+    chooseInput = [alias](const QString& title) { return title == "Welcome newbie!" ? alias : ""; };
+    answering_.start(5);
     game->start();
 }
 
 bool ViewHarness::reset()
 {
-    answerer.reset();
+    answering_.stop();
     game.reset();
     platform.reset();
-    random.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible())
-            return false;
-    return true;
+    return std::ranges::none_of(QApplication::topLevelWidgets(), &QWidget::isVisible);
 }
 
-RaraView& ViewHarness::mainView() const
+// The modal window on top is the one the player can answer.
+void ViewHarness::answerModal()
 {
-    return *static_cast<RaraView*>(platform->viewOf(*rara()));
-}
-
-TerminalView& ViewHarness::connect() const
-{
-    QTest::mouseClick(mainView().button(1), Qt::LeftButton);
-    return *static_cast<TerminalView*>(platform->viewOf(*terminal()));
-}
-
-void ViewHarness::type(TerminalView& view, const QString& line)
-{
-    view.input()->setFocus();
-    QTest::keyClicks(view.input(), line);
-    QTest::keyClick(view.input(), Qt::Key_Return);
-}
-
-QString ViewHarness::shotPath(const char* name)
-{
-    return QCoreApplication::applicationDirPath() + "/" + name;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* pager = dynamic_cast<PagerView*>(modal)) {
+        if (const int answer = choosePager(*pager, pager->button(2)->isVisible()))
+            QTest::mouseClick(pager->button(answer), Qt::LeftButton);
+        else
+            pager->close();
+    } else if (auto* box = qobject_cast<QInputDialog*>(modal)) {
+        box->setTextValue(chooseInput(box->windowTitle()));
+        box->accept();
+    }
 }

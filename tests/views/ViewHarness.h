@@ -1,50 +1,49 @@
 #pragma once
 
-#include "ModalAnswerer.h"
-#include "economy/frmPager.h"
-#include "terminal/frmTerminal.h"
-#include "core/frmRara.h"
-
 #include "core/Game.h"
 #include "core/RandomSource.h"
+#include "qt/PagerView.h"
 #include "qt/QtPlatform.h"
+#include "qt/RaraView.h"
+#include "terminal/frmTerminal.h"
 
-#include <QString>
+#include <QCoreApplication>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
-namespace kx {
-class RaraView;
-class TerminalView;
-class frmRara;
-class frmTerminal;
-class frmPager;
-} // namespace kx
-
-// A game on the Qt front end, as the view tests drive it: a platform whose
-// end of the program ends nothing but the game, and a player answering the
-// modal windows from a script.
+// A game on the Qt front end, as the view tests drive it: a platform whose end
+// of the program ends nothing but the game, and a player who answers each
+// message and input box as it comes up.
 class ViewHarness {
 public:
-    std::unique_ptr<kx::QtPlatform> platform;
-    std::unique_ptr<kx::ClockMixedRandom> random;
-    std::unique_ptr<kx::Game> game;
-    std::unique_ptr<ModalAnswerer> answerer;
+    ViewHarness();
 
-    // Starts a new game whose alias prompt gets `alias`; waits run at `timeScale`.
-    void newGame(const QString& alias, double timeScale = 1);
-    // Ends the game and checks that no window of it is left on the screen.
+    std::unique_ptr<kx::QtPlatform> platform;
+    std::unique_ptr<kx::Game> game;
+    // The player's answers: the pager button pressed (1 "Okay", 2 "Yes", 3 "No",
+    // 0 the window's close command) and the text entered in an input box, ""
+    // cancelling.  A new game starts answering "Okay", or "No" when asked, the
+    // alias to the alias box and nothing to other boxes.
+    std::function<int(kx::PagerView& pager, bool asks)> choosePager;
+    std::function<QString(const QString& title)> chooseInput;
+
+    // Starts a new game whose alias box gets `alias`; waits run at `timeScale`.
+    void newGame(const QString& alias = "neo", double timeScale = 1);
+    // Ends the game; false when a window of it is left on the screen.
     bool reset();
 
-    // The game's windows, or null while they are not loaded.
+    // The game's windows; the terminal is null while it is not loaded.
     kx::frmRara* rara() const { return game->find<kx::frmRara>(); }
     kx::frmTerminal* terminal() const { return game->find<kx::frmTerminal>(); }
-    kx::frmPager* pager() const { return game->find<kx::frmPager>(); }
-    kx::RaraView& mainView() const;
-    // Presses "Connect" and returns once the server has answered.
-    kx::TerminalView& connect() const;
-    // Types a line into the terminal and presses Enter.
-    static void type(kx::TerminalView& view, const QString& line);
+    kx::RaraView& mainView() const { return *static_cast<kx::RaraView*>(platform->viewOf(*rara())); }
     // Where a screenshot goes: beside the tests in the build folder.
-    static QString shotPath(const char* name);
+    static QString shotPath(const char* name) { return qApp->applicationDirPath() + '/' + name; }
+
+private:
+    void answerModal();
+
+    kx::ClockMixedRandom random_{42};
+    QTimer answering_;
 };
