@@ -12,43 +12,37 @@
 namespace kxtest {
 namespace {
 
-// Beyond 16 bits the short form holds at its ends, the whole form keeps the amount.
-TEST(Numbers, RoundHalfUpRoundsHalvesTowardsPlusInfinity)
+// Rounding takes halves towards plus infinity; beyond 16 bits the short form
+// holds at its ends, the whole form keeps the amount.  Amounts show at most
+// one decimal, rounded half away from zero as the money pattern does.
+TEST(Numbers, RoundAndWriteAmounts)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    const struct { double x; int shortForm; double whole; } cases[] = {
+    const struct { double x; int shortForm; double whole; } rounded[] = {
         {2.5, 3, 3}, {2.49, 2, 2}, {-2.5, -2, -2}, {-2.51, -3, -3}, {32767.4, 32767, 32767},
         {-32768.5, -32768, -32768}, {32767.5, 32767, 32768}, {-32768.6, -32768, -32769},
         {1e10 + 0.5, 32767, 1e10 + 1}, {-40000.5, -32768, -40000}, {inf, 32767, inf},
         {-inf, -32768, -inf}};
-    for (const auto& c : cases) {
+    for (const auto& c : rounded) {
         EXPECT_EQ(kx::RoundHalfUp(c.x), c.shortForm) << c.x;
         EXPECT_EQ(kx::RoundHalfUpWhole(c.x), c.whole) << c.x;
     }
-}
-
-TEST(Numbers, FormatAmountGroupsThousandsWithAtMostOneDecimal)
-{
-    const std::pair<double, const char*> cases[] = {
+    const std::pair<double, const char*> amounts[] = {
         {1234.56, "1,234.6"}, {0, "0"}, {999, "999"}, {1234567.5, "1,234,567.5"}, {-1234, "-1,234"},
         {9999.96, "10,000"}, // rounding that lands on a whole number leaves no ".0"
         {-0.04, "0"}, // a negative amount that shows as nothing shows no minus sign either
-        // Halves round away from zero, as the money pattern does, not to even.
         {0.25, "0.3"}, {1234.25, "1,234.3"}, {-0.25, "-0.3"}, {2.25, "2.3"}, {0.05, "0.1"}};
-    for (auto [x, expected] : cases)
+    for (auto [x, expected] : amounts)
         EXPECT_EQ(kx::FormatAmount(x), expected) << x;
     // Doubles reach far beyond what a float of money holds; the digits must all be there.
     const std::string huge = kx::FormatAmount(1e70);
     EXPECT_EQ(huge.size(), 71u + 23u) << huge;
     EXPECT_EQ(huge.substr(0, 6), "10,000");
-}
-
-TEST(Numbers, NumberTextWritesUpToSevenSignificantDigits)
-{
-    const std::pair<double, const char*> cases[] = {
-        {-0.0, "0"}, {-2.5, "-2.5"}, {1234567.5, "1234568"},
-        {static_cast<double>(4400.1f), "4400.1"}}; // a float prints as the float it was meant to be
-    for (auto [x, expected] : cases)
+    // Plain numbers keep up to seven significant digits; a float prints as the
+    // float it was meant to be.
+    const std::pair<double, const char*> numbers[] = {
+        {-0.0, "0"}, {-2.5, "-2.5"}, {1234567.5, "1234568"}, {static_cast<double>(4400.1f), "4400.1"}};
+    for (auto [x, expected] : numbers)
         EXPECT_EQ(kx::NumberText(x), expected) << x;
 }
 
@@ -84,11 +78,10 @@ TEST_F(Procedures, RandomGivesOneToNFromTheExactProduct)
         }
     }
     platform.clock = 12.5;
-    const std::size_t reseeds = random.reseeds.size();
+    random.reseeds.clear();
     game.Random(10);
     game.RandomUniform();
-    EXPECT_EQ(random.reseeds.size(), reseeds + 1);
-    EXPECT_EQ(random.reseeds.back(), platform.timeOfDaySeconds());
+    EXPECT_EQ(random.reseeds, std::vector<double>{platform.timeOfDaySeconds()});
 }
 
 // World generation makes hundreds of draws within one tick of the clock; they
@@ -105,20 +98,11 @@ TEST(RandomWithFrozenClock, DrawsStillVary)
         EXPECT_TRUE(counts[k] > 1700 && counts[k] < 2300) << k << ": " << counts[k];
 }
 
-TEST_F(Procedures, FindServerMatchesWholeNamesExactly)
-{
-    kx::FillWordPools(game);
-    kx::GenerateServers(game);
-    EXPECT_EQ(game.FindServer("Microsoft"), 2);
-    EXPECT_EQ(game.FindServer("Control Groups of America"), 100);
-    for (const char* name : {"microsoft", "Microsoft ", "Micro", ""})
-        EXPECT_EQ(game.FindServer(name), std::nullopt) << '"' << name << '"';
-}
-
 // A server draws two address parts of 1 to 100, two of 1 to 255, its login
 // name (pool slots 1 to 50), password (1 to 52), vulnerability and payment, in
 // that order; the highest draw shows a range drawn one too short or too long.
-TEST_F(Procedures, TheFirstServerOfTheWorldTakesTheDrawsInOrder)
+// A server is found by its whole name only.
+TEST_F(Procedures, TheWorldTakesItsDrawsInOrderAndFindsServersByWholeName)
 {
     kx::FillWordPools(game);
     using Drawn = std::tuple<std::string, std::string, std::string, int, int>;
@@ -136,6 +120,10 @@ TEST_F(Procedures, TheFirstServerOfTheWorldTakesTheDrawsInOrder)
         random.push(std::nextafter(1.0f, 0.0f));
     EXPECT_EQ(first(), (Drawn{"100.100.255.255", state().UserNamePool[50], state().PasswordPool[52],
                               10, 100 + 999}));
+    EXPECT_EQ(game.FindServer("Microsoft"), 2);
+    EXPECT_EQ(game.FindServer("Control Groups of America"), 100);
+    for (const char* name : {"microsoft", "Microsoft ", "Micro", ""})
+        EXPECT_EQ(game.FindServer(name), std::nullopt) << '"' << name << '"';
 }
 
 } // namespace
