@@ -2,12 +2,12 @@
 
 #include "core/Numbers.h"
 
-#include <algorithm>
-#include <iterator>
 #include <ostream>
 
 namespace kxtest {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 const std::string kWrongFile =
     "You have been caught, saving to a file that doesn't exist was too suspicious!";
@@ -57,12 +57,12 @@ struct Outcome {
     int rating = 0; // 0, 200 or 225
     float fundsBefore = 2000, ownedBefore = 10, day = 1;
     std::int16_t vulnerability = 4;
-    std::string line{};
+    std::string order{}; // typed after "write "
     std::vector<std::pair<int, int>> draws{}; // Random(n) gives k, in order
     std::vector<int> presses{};
-    std::vector<std::string> messages{};
+    Lines told{}; // by the pager
     float funds = 2000, owned = 10; // afterwards
-    bool dayEnds = false; // the day passes with interest and the terminal closes
+    bool dayEnds = true; // the day passes with interest and the terminal closes
     friend std::ostream& operator<<(std::ostream& out, const Outcome& o) { return out << o.what; }
 };
 
@@ -78,21 +78,20 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     // Equipment of 20 a piece in slot 3, 45 in slot 10.
     state().Items[3] = o.rating == 225 ? 0.0f : static_cast<float>(o.rating / 20);
     state().Items[10] = o.rating == 225 ? 5.0f : 0.0f;
-    run([&] { game.DrawStatus(); });
-    ASSERT_EQ(state().EquipmentRating, o.rating);
+    run([&] { game.DrawStatus(); }); // rates the equipment
     // A 1 is drawn as high as it goes and anything else as low, so the odds are exact.
     for (const auto& [n, k] : o.draws)
         k == 1 ? random.pushHighest(n, k) : random.pushLowest(n, k);
     platform.pagerPresses.assign(o.presses.begin(), o.presses.end());
 
-    type(o.line);
+    type("write " + o.order);
 
-    EXPECT_EQ(platform.messageTexts(), o.messages);
+    EXPECT_EQ(platform.messageTexts(), o.told);
     EXPECT_EQ(random.pending(), 0u) << "every scripted draw was taken";
     EXPECT_EQ(state().Funds, o.funds);
     EXPECT_EQ(state().Items[1], o.owned);
     // An escape moves the day on without interest; the final day ends the game instead.
-    const bool escaped = !o.messages.empty() && o.messages.back().ends_with(kEscaped);
+    const bool escaped = !o.told.empty() && o.told.back().ends_with(kEscaped);
     EXPECT_EQ(state().DayCount, o.day + (o.day < kx::kFinalDay && (o.dayEnds || escaped)));
     EXPECT_FLOAT_EQ(state().Debt, o.dayEnds ? 4400 : 4000);
     EXPECT_EQ(terminalWindow() == nullptr, o.dayEnds);
@@ -100,130 +99,57 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     if (o.day < kx::kFinalDay) {
         EXPECT_EQ(rara().Label9.Caption, "$" + kx::FormatAmount(kx::RoundHalfUpWhole(o.funds)));
     }
-    if (!o.dayEnds && o.line.starts_with("write memo")) {
+    if (!o.dayEnds && o.order.starts_with("memo")) {
         EXPECT_EQ(said().back(), "Error.  File does not exist");
     }
 }
 
 // The limit is 1,500, the security factor 7: over the limit with fewer
 // accounts than that, the player is caught.
-INSTANTIATE_TEST_SUITE_P(
-    Payment, PaymentOutcome,
-    ::testing::Values(
-        Outcome{.what = "arrives", .line = "write Payroll.db 1200 3", .draws = {{100, 2}},
-                .messages = {arrived("1,200")}, .funds = 3200, .dayEnds = true},
-        Outcome{.what = "file name in another case, blanks around the accounts",
-                .line = "Write PAYROLL.DB 1200  3 ", .draws = {{100, 100}},
-                .messages = {arrived("1,200")}, .funds = 3200, .dayEnds = true},
-        Outcome{.what = "exactly the limit is within it", .line = "write Payroll.db 1500 3",
-                .draws = {{100, 2}}, .messages = {arrived("1,500")}, .funds = 3500, .dayEnds = true},
-        Outcome{.what = "cents arrive, no accounts", .line = "write Payroll.db 1200.5 0",
-                .draws = {{100, 2}}, .messages = {arrived("1,200.5")}, .funds = 3200.5f,
-                .dayEnds = true},
-        Outcome{.what = "arrives on the final day, then the game ends", .day = 30,
-                .line = "write Payroll.db 1200 3", .draws = {{100, 2}},
-                .messages = {arrived("1,200")}, .funds = 3200},
-        Outcome{.what = "wrong file, 9 in 10 nothing happens", .line = "write memo.txt 1200 3",
-                .draws = {{10, 2}}},
-        Outcome{.what = "wrong file caught loses some of the owned accounts",
-                .line = "write memo.txt 1200 3", .draws = {{10, 1}, {10, 4}, {20, 10}},
-                .messages = {kWrongFile, arrested("700"), kBailPaid}, .funds = 1300, .owned = 6,
-                .dayEnds = true},
-        // With no account to lose nothing may be drawn for the loss: the bail's draw is next.
-        Outcome{.what = "wrong file caught owning no account loses none", .ownedBefore = 0,
-                .line = "write memo.txt 1200 3", .draws = {{10, 1}, {20, 10}},
-                .messages = {kWrongFile, arrested("700"), kBailPaid}, .funds = 1300, .owned = 0,
-                .dayEnds = true},
-        Outcome{.what = "within the limit, caught 1 in 100", .line = "write Payroll.db 1200 3",
-                .draws = {{100, 1}, {20, 1}}, .messages = {arrested("637"), kBailPaid},
-                .funds = 1363, .dayEnds = true},
-        Outcome{.what = "over the limit through the security factor",
-                .line = "write Payroll.db 2000 7", .messages = {kDiscovered + kRemoved},
-                .owned = 3, .dayEnds = true},
-        Outcome{.what = "over the limit through more than owned", .ownedBefore = 7,
-                .line = "write Payroll.db 2000 9", .messages = {kDiscovered + kRemoved},
-                .owned = 0, .dayEnds = true},
-        Outcome{.what = "over the limit one account short", .line = "write Payroll.db 2000 6",
-                .draws = {{20, 10}}, .messages = {kDiscovered + arrested("700"), kBailPaid},
-                .funds = 1300, .dayEnds = true},
-        Outcome{.what = "hardest server, four-digit bail", .vulnerability = 1,
-                .line = "write Payroll.db 2000 9", .draws = {{20, 20}},
-                .messages = {kDiscovered + arrested("1,100"), kBailPaid}, .funds = 900,
-                .dayEnds = true},
-        Outcome{.what = "escapes just under the limit plus 200", .rating = 225,
-                .line = "write Payroll.db 1699 2", .draws = {{20, 10}},
-                .messages = {kDiscovered + kEscaped}, .funds = 3699},
-        Outcome{.what = "escapes on the final day without the payment", .rating = 225, .day = 30,
-                .line = "write Payroll.db 1600 2", .draws = {{20, 10}},
-                .messages = {kDiscovered + kEscaped}},
-        Outcome{.what = "caught within the limit escapes too", .rating = 225,
-                .line = "write Payroll.db 1200 3", .draws = {{100, 1}, {20, 10}},
-                .messages = {kEscaped}, .funds = 3200},
-        Outcome{.what = "limit plus 200 is deleted", .rating = 225, .line = "write Payroll.db 1700 2",
-                .draws = {{20, 10}}, .messages = {kDiscovered + kDeleted}, .dayEnds = true},
-        Outcome{.what = "a rating of exactly 200 is arrested", .rating = 200,
-                .line = "write Payroll.db 1600 2", .draws = {{20, 10}},
-                .messages = {kDiscovered + arrested("700"), kBailPaid}, .funds = 1300,
-                .dayEnds = true},
-        Outcome{.what = "bail of all the cash is paid", .fundsBefore = 700,
-                .line = "write Payroll.db 2000 2", .draws = {{20, 10}},
-                .messages = {kDiscovered + arrested("700"), kBailPaid}, .funds = 0, .dayEnds = true},
-        Outcome{.what = "bail not affordable, no new game", .fundsBefore = 699,
-                .line = "write Payroll.db 2000 2", .draws = {{20, 10}}, .presses = {Okay, Okay, No},
-                .messages = {kDiscovered + arrested("700"), kNoBail, kNewGame}, .funds = 699,
-                .dayEnds = true}));
-
-TEST_F(Payment, TheOrderIsShownWithTheAccountsCutDownBeforeTheSavePause)
-{
-    state().Items[1] = 2;
-    std::vector<std::string> atPause;
-    platform.whileWaiting = [&](double) {
-        atPause = said();
-        EXPECT_EQ(term().Text1.Text, "");
-    };
-    const auto start = static_cast<std::ptrdiff_t>(said().size());
-    random.pushRandom(100, 2);
-    type("write Payroll.db 1200.50 3");
-    EXPECT_EQ(platform.waited, std::vector<double>{1.5});
-    ASSERT_GE(atPause.size(), static_cast<std::size_t>(start));
-    EXPECT_EQ(std::vector<std::string>(atPause.begin() + start, atPause.end()),
-              (std::vector<std::string>{"write Payroll.db 1200.50 3",
-                                        "Using 2 forwarding bank accounts", "", "",
-                                        "Saving to default outgoing payment file.", "",
-                                        "File   :   Payroll.db", "Amount :   1200.50",
-                                        "To     :   Account 2", "", "Save completed.", ""}));
-    EXPECT_EQ(state().Items[1], 2) << "an arrival keeps the accounts";
-}
-
-// The accounts show as typed unless cut down to those owned, however many
-// were typed; the terminal is closed in the save pause, so nothing is paid.
-TEST_F(Payment, TheAccountsShowAsTypedUnlessCutDown)
-{
-    const struct {
-        const char* accounts;
-        std::vector<std::string> shown;
-    } rows[] = {{"02", {"To     :   Account 02"}},
-                {"9999999999", {"Using 10 forwarding bank accounts", "To     :   Account 10"}},
-                {"99999999999999999999999999999999999999999",
-                 {"Using 10 forwarding bank accounts", "To     :   Account 10"}}};
-    for (const auto& row : rows) {
-        std::vector<std::string> atPause;
-        platform.whileWaiting = [&](double) {
-            platform.whileWaiting = nullptr;
-            atPause = said();
-            run([&] { term().Label4_Click(); });
-        };
-        type(std::string("write Payroll.db 1200 ") + row.accounts);
-        std::vector<std::string> shown;
-        std::ranges::copy_if(atPause, std::back_inserter(shown), [](const std::string& line) {
-            return line.starts_with("Using") || line.starts_with("To ");
-        });
-        EXPECT_EQ(shown, row.shown) << row.accounts;
-        EXPECT_EQ(state().DayCount, 1);
-        logIn();
-        setFiles({{"Payroll.db", "p", true}});
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Payment, PaymentOutcome, ::testing::ValuesIn(std::vector<Outcome>{
+    {.what = "arrives", .order = "Payroll.db 1200 3", .draws = {{100, 2}},
+     .told = {arrived("1,200")}, .funds = 3200},
+    {.what = "file name in another case, blanks around the accounts",
+     .order = "PAYROLL.DB 1200  3 ", .draws = {{100, 100}}, .told = {arrived("1,200")}, .funds = 3200},
+    {.what = "exactly the limit is within it", .order = "Payroll.db 1500 3", .draws = {{100, 2}},
+     .told = {arrived("1,500")}, .funds = 3500},
+    {.what = "cents arrive, no accounts", .order = "Payroll.db 1200.5 0", .draws = {{100, 2}},
+     .told = {arrived("1,200.5")}, .funds = 3200.5f},
+    {.what = "arrives on the final day, then the game ends", .day = 30, .order = "Payroll.db 1200 3",
+     .draws = {{100, 2}}, .told = {arrived("1,200")}, .funds = 3200, .dayEnds = false},
+    {.what = "wrong file, 9 in 10 nothing happens", .order = "memo.txt 1200 3", .draws = {{10, 2}},
+     .dayEnds = false},
+    {.what = "wrong file caught loses some of the owned accounts", .order = "memo.txt 1200 3",
+     .draws = {{10, 1}, {10, 4}, {20, 10}}, .told = {kWrongFile, arrested("700"), kBailPaid},
+     .funds = 1300, .owned = 6},
+    // With no account to lose nothing may be drawn for the loss: the bail's draw is next.
+    {.what = "wrong file caught owning no account loses none", .ownedBefore = 0,
+     .order = "memo.txt 1200 3", .draws = {{10, 1}, {20, 10}},
+     .told = {kWrongFile, arrested("700"), kBailPaid}, .funds = 1300, .owned = 0},
+    {.what = "within the limit, caught 1 in 100", .order = "Payroll.db 1200 3",
+     .draws = {{100, 1}, {20, 1}}, .told = {arrested("637"), kBailPaid}, .funds = 1363},
+    {.what = "over the limit through the security factor", .order = "Payroll.db 2000 7",
+     .told = {kDiscovered + kRemoved}, .owned = 3},
+    {.what = "over the limit through more than owned", .ownedBefore = 7, .order = "Payroll.db 2000 9",
+     .told = {kDiscovered + kRemoved}, .owned = 0},
+    {.what = "over the limit one account short", .order = "Payroll.db 2000 6", .draws = {{20, 10}},
+     .told = {kDiscovered + arrested("700"), kBailPaid}, .funds = 1300},
+    {.what = "hardest server, four-digit bail", .vulnerability = 1, .order = "Payroll.db 2000 9",
+     .draws = {{20, 20}}, .told = {kDiscovered + arrested("1,100"), kBailPaid}, .funds = 900},
+    {.what = "escapes just under the limit plus 200", .rating = 225, .order = "Payroll.db 1699 2",
+     .draws = {{20, 10}}, .told = {kDiscovered + kEscaped}, .funds = 3699, .dayEnds = false},
+    {.what = "escapes on the final day without the payment", .rating = 225, .day = 30,
+     .order = "Payroll.db 1600 2", .draws = {{20, 10}}, .told = {kDiscovered + kEscaped},
+     .dayEnds = false},
+    {.what = "limit plus 200 is deleted", .rating = 225, .order = "Payroll.db 1700 2",
+     .draws = {{20, 10}}, .told = {kDiscovered + kDeleted}},
+    {.what = "a rating of exactly 200 is arrested", .rating = 200, .order = "Payroll.db 1600 2",
+     .draws = {{20, 10}}, .told = {kDiscovered + arrested("700"), kBailPaid}, .funds = 1300},
+    {.what = "bail of all the cash is paid", .fundsBefore = 700, .order = "Payroll.db 2000 2",
+     .draws = {{20, 10}}, .told = {kDiscovered + arrested("700"), kBailPaid}, .funds = 0},
+    {.what = "bail not affordable, no new game", .fundsBefore = 699, .order = "Payroll.db 2000 2",
+     .draws = {{20, 10}}, .presses = {Okay, Okay, No},
+     .told = {kDiscovered + arrested("700"), kNoBail, kNewGame}, .funds = 699}}));
 
 TEST_F(Payment, UnpaidBailCanStartANewGame)
 {
@@ -232,39 +158,71 @@ TEST_F(Payment, UnpaidBailCanStartANewGame)
     platform.pagerPresses = {Okay, Okay, Yes};
     platform.inputAnswers = {"trinity"};
     type("write Payroll.db 2000 2");
-    ASSERT_EQ(platform.messages.size(), 4u);
-    EXPECT_EQ(platform.messages[2].text, kNewGame);
+    EXPECT_EQ(platform.messages.size(), 4u) << "the last is the new game's welcome";
     EXPECT_EQ(terminalWindow(), nullptr);
     EXPECT_EQ(state().Alias, "trinity");
     EXPECT_EQ(state().Funds, 2000);
 }
 
-// A payment the game cannot decide on must not cost a day or any draw; before
-// the login even a good one only asks to connect.
-TEST_F(Payment, AnUndecidableLineOrNoLoginKeepsTheLineAndDrawsNothing)
+// What the terminal shows of a payment at the save pause, after the line
+// typed: any cut to the accounts owned, then the order.
+Lines saving(const std::string& to, const std::string& cut = "")
 {
-    const int draws = random.draws;
-    auto expectKept = [&](const char* line, const std::string& answer) {
+    Lines shown = cut.empty() ? Lines{} : Lines{"Using " + to + " forwarding bank accounts"};
+    shown.insert(shown.end(), {"", "", "Saving to default outgoing payment file.", "",
+                               "File   :   Payroll.db", "Amount :   1200.50",
+                               "To     :   Account " + to, "", "Save completed.", ""});
+    return shown;
+}
+
+// The accounts show as typed unless cut down to the ten owned, however many
+// were typed; the window is closed in the save pause, so nothing is paid.  A line
+// the game cannot decide on is kept and costs no draw; before the login even a
+// good one only asks to connect.
+TEST_F(Payment, AWriteLineShowsTheOrderOrIsKept)
+{
+    const std::string usage = "Type it as:  write FILE AMOUNT ACCOUNTS";
+    const struct {
+        std::string login; // as login() tells it
+        std::string line;
+        Lines reply; // after the echo
+    } rows[] = {{"", "write Payroll.db 1200.50 02", saving("02")},
+                {"", "write Payroll.db 1200.50 9999999999", saving("10", "cut")},
+                {"", "write Payroll.db 1200.50 " + std::string(41, '9'), saving("10", "cut")},
+                {"", "WRITE Payroll.db 100", {usage}}, {"", "write  100 3", {usage}},
+                {"", "write Payroll.db abc 3", {usage}}, {"", "write Payroll.db 0 3", {usage}},
+                {"", "write Payroll.db 100 x", {usage}}, {"", "write Payroll.db 100 -1", {usage}},
+                {"", "write Payroll.db 100 2.5", {usage}}, {"", "write Payroll.db 1 2 3", {usage}},
+                {"", "write Payroll.db 1e3 2", {usage}}, {"D", "write Payroll.db 1200 3", {kConnectFirst}},
+                {"N", "write x", {kConnectFirst}}, {"P", "write Payroll.db 1200 3", {kConnectFirst}}};
+    for (const auto& row : rows) {
+        logIn();
+        setFiles({{"Payroll.db", "p", true}});
+        state().Disconnected = row.login == "D";
+        state().AwaitingName = row.login == "N";
+        state().AwaitingPassword = row.login == "P";
         const std::size_t start = transcript().size();
-        type(line);
-        EXPECT_EQ(said(start), (std::vector<std::string>{line, answer}));
-        EXPECT_EQ(term().Text1.Text, line);
-    };
-    for (const char* line : {"write Payroll.db 100", "write  100 3", "write Payroll.db abc 3",
-                             "write Payroll.db -5 3", "write Payroll.db 0 3", "write Payroll.db 100 x",
-                             "write Payroll.db 100 -1", "write Payroll.db 100 2.5",
-                             "write Payroll.db 100 1 2", "WRITE Payroll.db 1e3 2"})
-        expectKept(line, "Type it as:  write FILE AMOUNT ACCOUNTS");
-    for (const char* prompt : {"D", "N", "P"}) {
-        state().Disconnected = prompt[0] == 'D';
-        state().AwaitingName = prompt[0] == 'N';
-        state().AwaitingPassword = prompt[0] == 'P';
-        expectKept("write Payroll.db 1200 3", kConnectFirst);
-        expectKept("write x", kConnectFirst);
+        const int draws = random.draws;
+        platform.waited.clear();
+        // What shows and what is left in the input line, at the pause or else once typed.
+        std::pair<Lines, std::string> seen;
+        platform.whileWaiting = [&](double) {
+            seen = {said(start), term().Text1.Text};
+            run([&] { term().Label4_Click(); });
+        };
+        type(row.line);
+        platform.whileWaiting = nullptr;
+        const bool kept = row.reply.size() == 1;
+        if (kept)
+            seen = {said(start), term().Text1.Text};
+        Lines expected{row.line};
+        expected.insert(expected.end(), row.reply.begin(), row.reply.end());
+        EXPECT_EQ(seen, std::pair(expected, kept ? row.line : ""));
+        EXPECT_EQ(platform.waited, std::vector<double>(kept ? 0 : 1, 1.5));
+        EXPECT_EQ(random.draws, draws);
+        EXPECT_EQ(state().DayCount, 1);
+        EXPECT_EQ(state().Funds, 2000);
     }
-    EXPECT_EQ(random.draws, draws);
-    EXPECT_TRUE(platform.waited.empty());
-    EXPECT_EQ(state().Funds, 2000);
 }
 
 } // namespace

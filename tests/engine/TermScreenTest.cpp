@@ -8,6 +8,7 @@ namespace kxtest {
 namespace {
 
 constexpr int kRows = kx::frmTerminal::kRows;
+using Lines = std::vector<std::string>;
 
 class TermScreen : public TerminalFixture {
 protected:
@@ -26,15 +27,13 @@ protected:
     }
     void scrollTo(int value)
     {
-        run([&] {
-            term().VScroll1.Value = value;
-            term().VScroll1_Change();
-        });
+        term().VScroll1.Value = value;
+        run([&] { term().VScroll1_Change(); });
     }
     // Rows showing "line first" on, then blank rows.
-    static std::vector<std::string> numberedRows(int first, int count)
+    static Lines numberedRows(int first, int count)
     {
-        std::vector<std::string> expected;
+        Lines expected;
         for (int i = first; i < first + count; ++i)
             expected.push_back(">line " + std::to_string(i));
         expected.resize(kRows);
@@ -49,7 +48,7 @@ TEST_F(TermScreen, LongTextsWrapAfterFiftyCharactersWithAMark)
     for (int i = 0; i < 110; ++i)
         text += static_cast<char>('!' + i % 90);
     const auto piece = [&](std::size_t from, std::size_t n) { return text.substr(from, n); };
-    const std::pair<std::string, std::vector<std::string>> cases[] = {
+    const std::pair<std::string, Lines> cases[] = {
         {piece(0, 51), {">" + piece(0, 51)}},
         {piece(0, 52), {">" + piece(0, 50), ">--" + piece(50, 2)}},
         {text, {">" + piece(0, 50), ">--" + piece(50, 48), ">--" + piece(98, 12)}},
@@ -60,39 +59,34 @@ TEST_F(TermScreen, LongTextsWrapAfterFiftyCharactersWithAMark)
         clear();
         print(printed);
         EXPECT_EQ(transcript(), lines);
-        std::vector<std::string> shown = lines;
+        Lines shown = lines;
         shown.resize(kRows);
         EXPECT_EQ(rows(), shown);
     }
 }
 
+// The bar reaches one row past the last line, so rows below the transcript
+// go blank; clearing brings a bar left further down back in range.
 TEST_F(TermScreen, ScrollingPastTheEndBlanksTheRowsBelowTheTranscript)
 {
     printLines(0, 17);
     EXPECT_EQ(rows(), numberedRows(0, 17));
     printLines(17, 20);
     EXPECT_EQ(rows(), numberedRows(3, 17)) << "printing scrolls to the last line";
-    scrollTo(10);
-    EXPECT_EQ(rows(), numberedRows(10, 10));
-    scrollTo(0);
-    EXPECT_EQ(rows(), numberedRows(0, 17));
-    scrollTo(4);
-    EXPECT_EQ(rows(), numberedRows(4, 16)) << "one row past the end is blank";
-    scrollTo(20);
-    EXPECT_EQ(rows(), numberedRows(0, 0)) << "at the maximum the screen is blank";
+    const std::pair<int, Lines> scrolls[] = {{10, numberedRows(10, 10)},
+                                             {0, numberedRows(0, 17)},
+                                             {4, numberedRows(4, 16)},
+                                             {20, numberedRows(0, 0)}};
+    for (const auto& [value, shown] : scrolls) {
+        scrollTo(value);
+        EXPECT_EQ(rows(), shown) << "scrolled to " << value;
+    }
     print("line 20");
     EXPECT_EQ(rows(), numberedRows(4, 17));
     EXPECT_EQ(term().VScroll1.Max, 21);
-}
-
-// A bar left further down than the cleared transcript reaches shows its thumb
-// away from the lines on screen.
-TEST_F(TermScreen, ClearingAScrolledScreenBringsTheBarBackInRange)
-{
-    printLines(0, 20);
-    type("cls");
-    EXPECT_EQ(term().VScroll1.Value, 0);
+    clear();
     printLines(0, 5);
+    EXPECT_EQ(term().VScroll1.Value, 0);
     EXPECT_EQ(rows(), numberedRows(0, 5));
 }
 
@@ -158,10 +152,7 @@ TEST_F(TermScreen, HugeTextsPrintWithoutGrowingTheStack)
     const std::string line(30000, 'x');
     clear();
     print(line);
-    std::string joined = transcript().front().substr(1);
-    for (std::size_t i = 1; i < transcript().size(); ++i)
-        joined += transcript()[i].substr(3); // ">--" and the next 48 characters
-    EXPECT_EQ(joined, line);
+    EXPECT_EQ(said(), Lines{line});
     EXPECT_EQ(transcript().size(), 1 + (30000 - 50 + 47) / 48);
     EXPECT_LT(shallowest - deepest, 64u * 1024) << "bytes of stack between the first and deepest print";
 }

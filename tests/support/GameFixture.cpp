@@ -1,23 +1,11 @@
 #include "GameFixture.h"
-#include "core/frmRara.h"
-
-#include <stdexcept>
 
 namespace kxtest {
 
-kx::frmRara& GameFixture::rara()
+void GameFixture::startGame()
 {
-    kx::frmRara* window = game.find<kx::frmRara>();
-    if (!window)
-        throw std::logic_error("the main window is not loaded");
-    return *window;
-}
-
-void GameFixture::startGame(const std::string& alias)
-{
-    platform.inputAnswers.push_back(alias);
+    platform.inputAnswers = {"neo"};
     game.start();
-    ASSERT_NE(game.find<kx::frmRara>(), nullptr);
     ASSERT_TRUE(platform.inputAnswers.empty()) << "the alias was not asked for";
     platform.clearRecords();
 }

@@ -1,19 +1,18 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "economy/frmPager.h"
-#include "terminal/frmTerminal.h"
 #include "Printers.h"
 #include "ScriptedRandom.h"
-
 #include "core/Game.h"
 #include "core/frmRara.h"
+#include "terminal/frmTerminal.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
+#include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace kxtest {
 
@@ -25,24 +24,24 @@ protected:
     kx::Game game{platform, random};
 
     kx::GameState& state() { return game.state; }
-    kx::frmRara& rara();
-    // The terminal and the pager, or null while they are not loaded.
-    kx::frmTerminal* terminalWindow() { return game.find<kx::frmTerminal>(); }
-    kx::frmPager* pagerWindow() { return game.find<kx::frmPager>(); }
-
-    // Starts the program, lets the welcome message be answered with "Okay" and
-    // enters `alias`; then forgets what the start-up recorded.
-    void startGame(const std::string& alias = "neo");
-    // Runs one event handler as the window system would.
-    template <typename Handler>
-    void run(Handler&& handler)
+    // The loaded window of type W; a test reaching for one that is gone fails.
+    template <typename W> W& window()
     {
-        game.dispatch(std::forward<Handler>(handler));
+        if (W* loaded = game.find<W>())
+            return *loaded;
+        throw std::logic_error("a window the test needs is not loaded");
     }
+    kx::frmRara& rara() { return window<kx::frmRara>(); }
+    kx::frmTerminal* terminalWindow() { return game.find<kx::frmTerminal>(); }
+    // What Picture1 of the main window shows, one entry per print.
+    std::vector<kx::PictureBox::Printed> strip() { return rara().Picture1.printed; }
+    // Runs one event handler as the window system would.
+    template <typename F> void run(F&& handler) { game.dispatch(std::forward<F>(handler)); }
+    // Starts the program, answers the welcome with "Okay" and the alias with
+    // "neo"; then forgets what the start-up recorded.
+    void startGame();
     // Refills the server list so that exactly the servers in `slots` are listed.
     void listOnly(const std::set<int>& slots);
-    // What Picture1 of the main window shows, as one line per print.
-    std::vector<kx::PictureBox::Printed> strip() { return rara().Picture1.printed; }
 };
 
 } // namespace kxtest

@@ -1,7 +1,6 @@
 #pragma once
 
 // Readable failure messages for the engine's plain data.
-
 #include "core/Controls.h"
 #include "shell/WindowShape.h"
 
