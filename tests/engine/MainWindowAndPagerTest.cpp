@@ -210,20 +210,6 @@ TEST_F(MainWindow, DailyGrowthIsTheNearestFloatToTheExactProduct)
     EXPECT_EQ(state().BankFunds, 1013.03f);
 }
 
-TEST_F(MainWindow, SkipDayListsTheNewWorld)
-{
-    // 100 servers of 8 draws each for the world, then one draw each for the list.
-    for (int i = 0; i < 800; ++i)
-        random.push(0.5f);
-    for (int slot = 1; slot <= kx::kWorldSize; ++slot)
-        random.push(slot == 42 ? 0.0f : 0.9f);
-    skipDay();
-    EXPECT_EQ(random.pending(), 0u);
-    ASSERT_EQ(rara().ListView1.items.size(), 1u);
-    EXPECT_EQ(rara().ListView1.items[0].subItems[0].text, "51.51.128.128");
-    EXPECT_EQ(rara().SelectedServer, 42);
-}
-
 // No money is not yet game over, less is: a declined new game plays on and is
 // asked again until the final day; an accepted one starts afresh, blocks kept.
 TEST_F(MainWindow, OverdrawnTheGameIsOverAndANewOneMayStart)
