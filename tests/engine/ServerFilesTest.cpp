@@ -1,5 +1,6 @@
 #include "support/GameFixture.h"
 #include "servers/FilePieces.h"
+#include "servers/OrdinaryFileTexts.h"
 #include "servers/ServerFiles.h"
 #include "core/World.h"
 
@@ -63,6 +64,8 @@ TEST_F(ServerFiles, TextsAndNamesTakeTheDrawsInOrder)
     script({{25, 14}, {70, 64}, {999, 7}, {26, 5}, {26, 24}, {26, 5}});
     EXPECT_EQ(kx::MakeOrdinaryFile(game, 4), "Error");
     EXPECT_EQ(state().ServerFiles[4].Name, "test7.exe");
+    script({{25, 25}, {70, 3}, {26, 1}, {26, 1}, {26, 1}});
+    EXPECT_EQ(kx::MakeOrdinaryFile(game, 4), kx::files::texts::kTavrikBanner);
     const std::pair<Draws, const char*> stems[] = {
         {{{70, 1}, {999, 999}}, "doc999"}, {{{70, 19}}, "bank of boston"}, {{{70, 70}}, "top"}};
     for (const auto& [draws, stem] : stems) {
