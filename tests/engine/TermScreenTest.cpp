@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <set>
+#include <tuple>
 
 namespace kxtest {
 namespace {
@@ -20,15 +21,10 @@ protected:
     }
     void clear() { run([&] { game.TermClear(); game.TermRefresh(); }); }
     void print(const std::string& text) { run([&] { game.TermPrint(text); }); }
-    void printLines(int from, int to)
+    void printLines(int count)
     {
-        for (int i = from; i < to; ++i)
+        for (int i = 0; i < count; ++i)
             print("line " + std::to_string(i));
-    }
-    void scrollTo(int value)
-    {
-        term().VScroll1.Value = value;
-        run([&] { term().VScroll1_Change(); });
     }
     // Rows showing "line first" on, then blank rows.
     static Lines numberedRows(int first, int count)
@@ -65,37 +61,24 @@ TEST_F(TermScreen, LongTextsWrapAfterFiftyCharactersWithAMark)
     }
 }
 
-// The bar reaches one row past the last line, so rows below the transcript
-// go blank; clearing brings a bar left further down back in range.
+// Printing scrolls to the last line.  The bar reaches one row past it, so rows
+// below the transcript go blank; clearing brings a bar left further down back.
 TEST_F(TermScreen, ScrollingPastTheEndBlanksTheRowsBelowTheTranscript)
 {
-    printLines(0, 17);
-    EXPECT_EQ(rows(), numberedRows(0, 17));
-    printLines(17, 20);
-    EXPECT_EQ(rows(), numberedRows(3, 17)) << "printing scrolls to the last line";
-    const std::pair<int, Lines> scrolls[] = {{10, numberedRows(10, 10)},
-                                             {0, numberedRows(0, 17)},
-                                             {4, numberedRows(4, 16)},
-                                             {20, numberedRows(0, 0)}};
-    for (const auto& [value, shown] : scrolls) {
-        scrollTo(value);
-        EXPECT_EQ(rows(), shown) << "scrolled to " << value;
+    printLines(20);
+    EXPECT_EQ(rows(), numberedRows(3, 17));
+    for (auto [value, first, count] : {std::tuple{10, 10, 10}, {0, 0, 17}, {4, 4, 16}, {20, 0, 0}}) {
+        term().VScroll1.Value = value;
+        run([&] { term().VScroll1_Change(); });
+        EXPECT_EQ(rows(), numberedRows(first, count)) << "scrolled to " << value;
     }
     print("line 20");
     EXPECT_EQ(rows(), numberedRows(4, 17));
     EXPECT_EQ(term().VScroll1.Max, 21);
     clear();
-    printLines(0, 5);
+    printLines(5);
     EXPECT_EQ(term().VScroll1.Value, 0);
     EXPECT_EQ(rows(), numberedRows(0, 5));
-}
-
-std::set<int> span(int first, int last)
-{
-    std::set<int> rows;
-    for (int i = first; i <= last; ++i)
-        rows.insert(i);
-    return rows;
 }
 
 // A flood runs between the nearest rows above and below already in the wanted
@@ -103,6 +86,12 @@ std::set<int> span(int first, int last)
 TEST_F(TermScreen, SelectionFollowsTheClick)
 {
     constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
+    const auto span = [](int first, int last) {
+        std::set<int> rows;
+        for (int i = first; i <= last; ++i)
+            rows.insert(i);
+        return rows;
+    };
     const struct {
         const char* what;
         std::set<int> before;
