@@ -1,5 +1,11 @@
 #include "support/TerminalFixture.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <tuple>
+
 namespace kxtest {
 namespace {
 
@@ -235,6 +241,260 @@ TEST_F(Interpreter, RemoteCommandsListAndReadTheFiles)
         expected.insert(expected.end(), reply.begin(), reply.end());
         EXPECT_EQ(said(from), expected);
         EXPECT_EQ(term().Text1.Text, "");
+    }
+}
+
+constexpr int kRows = kx::frmTerminal::kRows;
+
+class TermScreen : public TerminalFixture {
+protected:
+    void SetUp() override
+    {
+        TerminalFixture::SetUp();
+        connect();
+        clear();
+    }
+    void clear() { run([&] { game.TermClear(); game.TermRefresh(); }); }
+    void print(const std::string& text) { run([&] { game.TermPrint(text); }); }
+    void printLines(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            print("line " + std::to_string(i));
+    }
+    // Rows showing "line first" on, then blank rows.
+    static Lines numberedRows(int first, int count)
+    {
+        Lines expected;
+        for (int i = first; i < first + count; ++i)
+            expected.push_back(">line " + std::to_string(i));
+        expected.resize(kRows);
+        return expected;
+    }
+};
+
+TEST_F(TermScreen, LongTextsWrapAfterFiftyCharactersWithAMark)
+{
+    // Neighbouring characters differ, so a piece cut one place off shows.
+    std::string text;
+    for (int i = 0; i < 110; ++i)
+        text += static_cast<char>('!' + i % 90);
+    const auto piece = [&](std::size_t from, std::size_t n) { return text.substr(from, n); };
+    const std::pair<std::string, Lines> cases[] = {
+        {piece(0, 51), {">" + piece(0, 51)}},
+        {piece(0, 52), {">" + piece(0, 50), ">--" + piece(50, 2)}},
+        {text, {">" + piece(0, 50), ">--" + piece(50, 48), ">--" + piece(98, 12)}},
+        {">>" + piece(0, 50), {">" + piece(0, 48), ">--" + piece(48, 2)}}, // marks go first
+        {"", {">"}},
+        {piece(0, 60) + "\xFF" + "x", {">" + piece(0, 50), ">--" + piece(50, 10), ">x"}}};
+    for (const auto& [printed, lines] : cases) {
+        clear();
+        print(printed);
+        EXPECT_EQ(transcript(), lines);
+        Lines shown = lines;
+        shown.resize(kRows);
+        EXPECT_EQ(rows(), shown);
+    }
+}
+
+// Printing scrolls to the last line.  The bar reaches one row past it, so rows
+// below the transcript go blank; clearing brings a bar left further down back.
+TEST_F(TermScreen, ScrollingPastTheEndBlanksTheRowsBelowTheTranscript)
+{
+    printLines(20);
+    EXPECT_EQ(rows(), numberedRows(3, 17));
+    for (auto [value, first, count] : {std::tuple{10, 10, 10}, {0, 0, 17}, {4, 4, 16}, {20, 0, 0}}) {
+        term().VScroll1.Value = value;
+        run([&] { term().VScroll1_Change(); });
+        EXPECT_EQ(rows(), numberedRows(first, count)) << "scrolled to " << value;
+    }
+    print("line 20");
+    EXPECT_EQ(rows(), numberedRows(4, 17));
+    EXPECT_EQ(term().VScroll1.Max, 21);
+    clear();
+    printLines(5);
+    EXPECT_EQ(term().VScroll1.Value, 0);
+    EXPECT_EQ(rows(), numberedRows(0, 5));
+}
+
+// A flood runs between the nearest rows above and below already in the wanted
+// state; a bound not found is row 0.
+TEST_F(TermScreen, SelectionFollowsTheClick)
+{
+    constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
+    const auto span = [](int first, int last) {
+        std::set<int> rows;
+        for (int i = first; i <= last; ++i)
+            rows.insert(i);
+        return rows;
+    };
+    const struct {
+        const char* what;
+        std::set<int> before;
+        int row, button, shift;
+        std::set<int> after;
+    } cases[] = {
+        {"click again deselects", {4, 9}, 4, kLeft, 0, {9}},
+        {"shift with control is a plain click", {3, 10}, 6, kLeft, 3, {3, 6, 10}},
+        {"flood between rows 3 and 10", {3, 10}, 6, kLeft, 1, span(3, 10)},
+        {"flood up to row 16", {2, 16}, 9, kLeft, 1, span(2, 16)},
+        {"flood with a row only below starts at row 0", {12}, 5, kLeft, 1, span(0, 12)},
+        {"flood with none below fills nothing", {2}, 8, kLeft, 1, {2}},
+        {"flood with none at all selects row 0", {}, 8, kLeft, 1, {0}},
+        {"right click deselects all", {1, 5, 16}, 9, kRight, 0, {}},
+        {"flood deselect keeps other blocks", {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 14}, 6, kRight, 1,
+         {0, 1, 14}},
+        {"flood deselect of a run to the bottom clears nothing", span(10, 16), 12, kRight, 1,
+         span(10, 16)},
+        {"flood deselect of every row clears row 0 only", span(0, 16), 5, kRight, 1, span(1, 16)},
+        {"middle button does nothing", {3, 10}, 6, kMiddle, 1, {3, 10}}};
+    for (const auto& c : cases) {
+        for (int i = 0; i < kRows; ++i)
+            term().Term[i].Selected = c.before.contains(i);
+        run([&] { term().Term_MouseDown(c.row, c.button, c.shift, 10, 5); });
+        std::set<int> selected;
+        for (int i = 0; i < kRows; ++i)
+            if (term().Term[i].Selected)
+                selected.insert(i);
+        EXPECT_EQ(selected, c.after) << c.what;
+    }
+}
+
+// A pasted line of 32,767 line-break marks once recursed once per mark, each
+// level holding a copy of the rest: half a gigabyte and a crash.  Printing
+// must stay flat on the stack, whatever the text.
+TEST_F(TermScreen, HugeTextsPrintWithoutGrowingTheStack)
+{
+    std::uintptr_t deepest = UINTPTR_MAX, shallowest = 0;
+    platform.whileProcessingEvents = [&] {
+        const char probe = 0;
+        const auto at = reinterpret_cast<std::uintptr_t>(&probe);
+        deepest = std::min(deepest, at);
+        shallowest = std::max(shallowest, at);
+    };
+    print(std::string(32767, '\xFF'));
+    EXPECT_EQ(state().TermLineCount, 32768);
+    const std::string line(30000, 'x');
+    clear();
+    print(line);
+    EXPECT_EQ(said(), Lines{line});
+    EXPECT_EQ(transcript().size(), 1 + (30000 - 50 + 47) / 48);
+    EXPECT_LT(shallowest - deepest, 64u * 1024) << "bytes of stack between the first and deepest print";
+}
+
+// The long actions of the terminal, each stopped at its first pause, and what
+// the player does meanwhile.
+enum Action { Connecting, NameCracker, Payment };
+enum Stopper { CloseWindow, Disconnect, Reconnect, ConnectAgain, NewGame };
+
+// A long action must stop at its next step once its window, connection or
+// game is gone, and print nothing into a window that is not its own.
+class Interruption : public TerminalFixture,
+                     public ::testing::WithParamInterface<std::tuple<Action, Stopper>> {};
+
+TEST_P(Interruption, StopsTheActionAtItsNextStep)
+{
+    const auto [action, stopper] = GetParam();
+    if (action == NameCracker) {
+        server().UserName = state().UserNamePool[5];
+        connect();
+        random.pushRandom(40, 2); // the first try is not barred
+    }
+    if (action == Payment) {
+        logIn();
+        setFiles({{"Payroll.db", "p", true}});
+    }
+    platform.clearRecords();
+    // Indexed by Stopper.
+    const std::function<void()> stop[] = {
+        [&] { run([&] { term().Label4_Click(); }); },
+        [&] { run([&] { term().Command3_Click(); }); },
+        [&] { random.pushRandom(10, 10); run([&] { term().Command1_Click(); }); },
+        [&] { connect(); },
+        [&] { platform.inputAnswers = {"trinity"}; run([&] { game.RestartGame(); }); }};
+    const kx::frmTerminal* window = nullptr;
+    std::size_t waitsAtStop = 0;
+    platform.whileWaiting = [&](double) {
+        platform.whileWaiting = nullptr;
+        waitsAtStop = platform.waited.size();
+        window = terminalWindow(); // the action's own
+        stop[stopper]();
+    };
+    if (action == Connecting)
+        connect();
+    else
+        type(action == NameCracker ? "prgmname" : "write Payroll.db 1200 3");
+    ASSERT_GT(waitsAtStop, 0u) << "the action never paused";
+
+    const bool connectsAgain = stopper == Reconnect || stopper == ConnectAgain;
+    EXPECT_EQ(platform.waited.size(), waitsAtStop + (connectsAgain ? 4 : 0))
+        << "no pause of the stopped action followed";
+    EXPECT_EQ(state().DayCount, 1);
+    EXPECT_EQ(state().Funds, 2000);
+    EXPECT_EQ(platform.messages.size(), stopper == NewGame ? 1u : 0u) << "only a new welcome";
+    EXPECT_EQ(terminalWindow() != nullptr, stopper != CloseWindow && stopper != NewGame);
+    if (!terminalWindow())
+        return;
+    EXPECT_EQ(terminalWindow() == window, stopper != ConnectAgain);
+    const std::vector<std::string> lines = transcript();
+    EXPECT_EQ(lines.back(), connectsAgain ? ">?Name" : ">Disconnected from Heron Freight");
+    const auto count = [&](const char* line) { return std::ranges::count(lines, line); };
+    EXPECT_EQ(count(">?Name"), connectsAgain ? 1 : 0);
+    EXPECT_EQ(count(">Attempt 2 out of 100") + count(">Save completed."), 0);
+    EXPECT_EQ(state().Disconnected, stopper == Disconnect);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Terminal, Interruption,
+    ::testing::Combine(::testing::Values(Connecting, NameCracker, Payment),
+                       ::testing::Values(CloseWindow, Disconnect, Reconnect, ConnectAgain,
+                                         NewGame)));
+
+using Terminal = TerminalFixture;
+
+// Closed between the cleared screen and the first try, the cracker must not
+// risk a lockout on the server of a window that is gone.
+TEST_F(Terminal, CrackerClosedBeforeTheFirstTryRisksNoLockout)
+{
+    server().UserName = state().UserNamePool[5];
+    connect();
+    random.pushRandom(40, 1); // would bar the server
+    platform.whileProcessingEvents = [&] {
+        if (terminalWindow() && state().TermLineCount == 0) {
+            platform.whileProcessingEvents = nullptr;
+            run([&] { term().Label4_Click(); });
+        }
+    };
+    type("prgmname");
+    ASSERT_FALSE(platform.whileProcessingEvents) << "the screen was never cleared";
+    EXPECT_FALSE(server().NoAccess);
+    EXPECT_EQ(random.pending(), 1u);
+}
+
+// Output still being printed for one connection when "Connect" opens a new
+// terminal must not run on into the new transcript.
+TEST_F(Terminal, OutputOfAReplacedTerminalIsDropped)
+{
+    const std::pair<const char*, const char*> outputs[] = { // the line, what it prints first
+        {"help", ">Kestrix Command Help File"},
+        {"selhelp", ">Kestrix Text Selection Help File"},
+        {"dir", ">-Main Folder"},
+        {"read 1", ">first"},
+        {"write Payroll.db 1200 3", ">Saving to default outgoing payment file."}};
+    connect();
+    const std::vector<std::string> connecting = transcript();
+    for (const auto& [line, firstLine] : outputs) {
+        logIn();
+        setFiles({{"memo.txt", "first\xFFsecond\xFFthird"}, {"Payroll.db", "p", true}});
+        platform.whileProcessingEvents = [&] {
+            if (!transcript().empty() && transcript().back() == firstLine) {
+                platform.whileProcessingEvents = nullptr;
+                connect(); // pressed while the first line is on screen
+            }
+        };
+        type(line);
+        ASSERT_FALSE(platform.whileProcessingEvents) << line << " never printed";
+        EXPECT_EQ(transcript(), connecting) << line;
+        EXPECT_EQ(state().DayCount, 1) << line;
     }
 }
 
