@@ -19,7 +19,8 @@ using Lines = std::vector<std::string>;
 // Connect opens the server selected in the list.  Nothing typed during the
 // dots may reach the earlier login; from the banner on, the new login waits
 // for its name, and only for it.  A barred server refuses after the dots, and
-// the earlier login is gone too.
+// the earlier login is gone too.  Banners are put together from the server's
+// name, the clock and drawn names; the pictures fit the 51-character line.
 TEST_F(Connection, ConnectingPausesAfterEachRowOfDotsThenGreetsOrRefuses)
 {
     listOnly({3, kSlot});
@@ -55,12 +56,8 @@ TEST_F(Connection, ConnectingPausesAfterEachRowOfDotsThenGreetsOrRefuses)
     EXPECT_EQ(platform.waited, (std::vector<double>{0.5, 0.8, 0.6, 0.2, 0.5, 0.8, 0.6}));
     type("dir");
     EXPECT_EQ(said().back(), "You are not connected.");
-}
 
-// Banners put together from the server's name, the clock and drawn names come
-// before "?Name"; the pictures fit the 51-character line.
-TEST_F(Connection, BannersGreetBeforeAskingForTheName)
-{
+    server().NoAccess = false;
     const std::pair<int, Lines> banners[] = {
         {1, {"Welcome to the Heron Freight network server.  You have been logged at 12:30:00 PM "
              "on 12/6/2026.  Please enter a user name and password.", "?Name"}},
@@ -86,8 +83,8 @@ TEST_F(Connection, BannersGreetBeforeAskingForTheName)
 // command is a name too: "help" and "cls" match only as the whole line, the
 // programs by eight letters, "selhelp" by seven.  Each wrong name or password
 // bars the player one time in 10 x Vulnerability; the draws lie on either side
-// of that line.
-TEST_F(Connection, AWrongNameOrPasswordRetriesOrBarsTheServer)
+// of that line.  A favour asked for a server's login is paid once, at its server.
+TEST_F(Connection, TheLoginRetriesOrBarsAndPaysAFavourOnce)
 {
     connect();
     for (const char* wrong :
@@ -123,6 +120,25 @@ TEST_F(Connection, AWrongNameOrPasswordRetriesOrBarsTheServer)
         EXPECT_EQ(server().NoAccess, row.barred) << '"' << row.typed << '"';
     }
     EXPECT_EQ(random.pending(), 0u);
+
+    server().NoAccess = false;
+    state().FavourServer = kSlot + 1;
+    state().FavourReward = 250;
+    logIn();
+    EXPECT_TRUE(platform.messages.empty()) << "another server's favour";
+    state().FavourServer = kSlot;
+    platform.pagerPresses = {No};
+    logIn();
+    EXPECT_EQ(state().Funds, 2000) << "declined";
+    platform.pagerPresses = {Yes, Okay};
+    logIn();
+    EXPECT_EQ(platform.messageTexts(),
+              (Lines{kFavourAsk, kFavourAsk, "Thanks a lot, here's your 250 dollars."}));
+    EXPECT_TRUE(platform.messages[0].yes && platform.messages[0].no);
+    EXPECT_EQ(rara().Label9.Caption, "$2,250");
+    EXPECT_EQ(state().FavourServer + state().FavourReward, 0);
+    logIn();
+    EXPECT_EQ(platform.messages.size(), 3u);
 }
 
 // Each program runs only at its own prompt; its name may go on and be in any
@@ -181,31 +197,11 @@ TEST_F(Connection, CrackersTryThePoolsInOrderAndLogInOrAreBarred)
     EXPECT_EQ(random.pending(), 0u);
 }
 
-TEST_F(Connection, AFavourIsAskedAtItsServerAndPaidOnce)
-{
-    state().FavourServer = kSlot + 1;
-    state().FavourReward = 250;
-    logIn();
-    EXPECT_TRUE(platform.messages.empty()) << "another server's favour";
-
-    state().FavourServer = kSlot;
-    platform.pagerPresses = {No};
-    logIn();
-    EXPECT_EQ(state().Funds, 2000) << "declined";
-    platform.pagerPresses = {Yes, Okay};
-    logIn();
-    EXPECT_EQ(platform.messageTexts(),
-              (Lines{kFavourAsk, kFavourAsk, "Thanks a lot, here's your 250 dollars."}));
-    EXPECT_TRUE(platform.messages[0].yes && platform.messages[0].no);
-    EXPECT_EQ(rara().Label9.Caption, "$2,250");
-    EXPECT_EQ(state().FavourServer + state().FavourReward, 0);
-    logIn();
-    EXPECT_EQ(platform.messages.size(), 3u);
-}
-
 using Interpreter = TerminalFixture;
 
-TEST_F(Interpreter, HelpAndClsInAnyCaseWorkOnAClearedScreen)
+// Help and cls work on a cleared screen, in any case, unseen by the login;
+// once logged in, the server's files are listed and read.
+TEST_F(Interpreter, LocalAndRemoteCommands)
 {
     connect();
     const int draws = random.draws;
@@ -220,10 +216,7 @@ TEST_F(Interpreter, HelpAndClsInAnyCaseWorkOnAClearedScreen)
     EXPECT_EQ(term().Text1.Text, "");
     EXPECT_EQ(random.draws, draws) << "the login prompt never saw the lines";
     EXPECT_EQ(login(), "N");
-}
 
-TEST_F(Interpreter, RemoteCommandsListAndReadTheFiles)
-{
     logIn();
     setFiles({{"memo.txt", "Lunch at noon."}, {"Payroll.db", "first\xFFsecond", true}});
     // The listing's "-->" would read as wrapped pieces, so the stored lines are compared.
