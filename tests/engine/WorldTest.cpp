@@ -18,8 +18,9 @@ namespace {
 
 // Rounding takes halves towards plus infinity; beyond 16 bits the short form
 // holds at its ends, the whole form keeps the amount.  Amounts show at most
-// one decimal, rounded half away from zero as the money pattern does.
-TEST(Numbers, RoundAndWriteAmounts)
+// one decimal, rounded half away from zero as the money pattern does.  Letter
+// case follows the western code page.
+TEST(Numbers, RoundWriteAndCaseTexts)
 {
     const double inf = std::numeric_limits<double>::infinity();
     const struct { double x; int shortForm; double whole; } rounded[] = {
@@ -48,10 +49,6 @@ TEST(Numbers, RoundAndWriteAmounts)
         {-0.0, "0"}, {-2.5, "-2.5"}, {1234567.5, "1234568"}, {static_cast<double>(4400.1f), "4400.1"}};
     for (auto [x, expected] : numbers)
         EXPECT_EQ(kx::NumberText(x), expected) << x;
-}
-
-TEST(Numbers, LetterCaseFollowsTheWesternCodePage)
-{
     // Text, with its first letter upper-cased, all lower-cased.
     const std::array<std::string, 3> cases[] = {
         {"nEO", "NEO", "neo"}, {"", "", ""}, {" A1 [Z]", " A1 [Z]", " a1 [z]"},
@@ -62,72 +59,6 @@ TEST(Numbers, LetterCaseFollowsTheWesternCodePage)
         EXPECT_EQ(kx::UpperFirst(text), upperFirst) << ::testing::PrintToString(text);
         EXPECT_EQ(kx::LowerCase(text), lower) << ::testing::PrintToString(text);
     }
-}
-
-using Procedures = GameFixture;
-
-// The draw times n must be taken exactly: rounded to float, a draw just below
-// k/n would give k + 1.  Only Random folds in the time of day.
-TEST_F(Procedures, RandomGivesOneToNFromTheExactProduct)
-{
-    for (int n : {3, 52, 999}) {
-        random.push(0.0f);
-        EXPECT_EQ(game.Random(static_cast<std::int16_t>(n)), 1) << "n = " << n;
-        for (int k = 1; k <= n; ++k) {
-            float r = static_cast<float>(static_cast<double>(k) / n);
-            while (static_cast<double>(r) * n >= k)
-                r = std::nextafter(r, 0.0f);
-            random.push(r);
-            ASSERT_EQ(game.Random(static_cast<std::int16_t>(n)), k) << "n = " << n << ", r = " << r;
-        }
-    }
-    platform.clock = 12.5;
-    random.reseeds.clear();
-    game.Random(10);
-    game.RandomUniform();
-    EXPECT_EQ(random.reseeds, std::vector<double>{platform.timeOfDaySeconds()});
-}
-
-// World generation makes hundreds of draws within one tick of the clock; they
-// must not repeat themselves.
-TEST(RandomWithFrozenClock, DrawsStillVary)
-{
-    FakePlatform platform;
-    kx::ClockMixedRandom generator;
-    kx::Game game(platform, generator);
-    std::array<int, 11> counts{};
-    for (int i = 0; i < 20000; ++i)
-        ++counts.at(static_cast<std::size_t>(game.Random(10)));
-    for (int k = 1; k <= 10; ++k)
-        EXPECT_TRUE(counts[k] > 1700 && counts[k] < 2300) << k << ": " << counts[k];
-}
-
-// A server draws two address parts of 1 to 100, two of 1 to 255, its login
-// name (pool slots 1 to 50), password (1 to 52), vulnerability and payment, in
-// that order; the highest draw shows a range drawn one too short or too long.
-// A server is found by its whole name only.
-TEST_F(Procedures, TheWorldTakesItsDrawsInOrderAndFindsServersByWholeName)
-{
-    kx::FillWordPools(game);
-    using Drawn = std::tuple<std::string, std::string, std::string, int, int>;
-    const auto first = [&] {
-        kx::GenerateServers(game);
-        const kx::ServerRecord& s = state().Server[1];
-        return Drawn{s.Address, s.UserName, s.Password, s.Vulnerability, s.MaxPayment};
-    };
-    for (auto [n, k] : {std::pair{100, 37}, {100, 5}, {255, 201}, {255, 88}, {50, 7}, {52, 13},
-                        {10, 4}, {999, 500}})
-        random.pushRandom(n, k);
-    EXPECT_EQ(first(), (Drawn{"37.5.201.88", state().UserNamePool[7], state().PasswordPool[13], 4,
-                              100 * (11 - 4) + 500}));
-    for (int i = 0; i < 8; ++i)
-        random.push(std::nextafter(1.0f, 0.0f));
-    EXPECT_EQ(first(), (Drawn{"100.100.255.255", state().UserNamePool[50], state().PasswordPool[52],
-                              10, 100 + 999}));
-    EXPECT_EQ(game.FindServer("Microsoft"), 2);
-    EXPECT_EQ(game.FindServer("Control Groups of America"), 100);
-    for (const char* name : {"microsoft", "Microsoft ", "Micro", ""})
-        EXPECT_EQ(game.FindServer(name), std::nullopt) << '"' << name << '"';
 }
 
 using Draws = std::vector<std::pair<int, int>>; // Random(n) gives k, in order
@@ -254,6 +185,66 @@ TEST_F(ServerFiles, EachConnectionMakesOneHintAndOneDatabaseAmongItsFiles)
         EXPECT_TRUE(files[c.database].Text.starts_with("Bank of Boston Payment Database file" + br));
     }
     EXPECT_EQ(random.pending(), 0u);
+}
+
+// The draw times n must be taken exactly: rounded to float, a draw just below
+// k/n would give k + 1.  Only Random folds in the time of day, and a frozen
+// clock does not make it repeat itself.
+TEST_F(ServerFiles, RandomGivesOneToNFromTheExactProduct)
+{
+    for (int n : {3, 52, 999}) {
+        random.push(0.0f);
+        EXPECT_EQ(game.Random(static_cast<std::int16_t>(n)), 1) << "n = " << n;
+        for (int k = 1; k <= n; ++k) {
+            float r = static_cast<float>(static_cast<double>(k) / n);
+            while (static_cast<double>(r) * n >= k)
+                r = std::nextafter(r, 0.0f);
+            random.push(r);
+            ASSERT_EQ(game.Random(static_cast<std::int16_t>(n)), k) << "n = " << n << ", r = " << r;
+        }
+    }
+    platform.clock = 12.5;
+    random.reseeds.clear();
+    game.Random(10);
+    game.RandomUniform();
+    EXPECT_EQ(random.reseeds, std::vector<double>{platform.timeOfDaySeconds()});
+
+    // World generation makes hundreds of draws within one tick of the clock;
+    // they must not repeat themselves.
+    kx::ClockMixedRandom generator;
+    kx::Game frozen(platform, generator);
+    std::array<int, 11> counts{};
+    for (int i = 0; i < 20000; ++i)
+        ++counts.at(static_cast<std::size_t>(frozen.Random(10)));
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_TRUE(counts[k] > 1700 && counts[k] < 2300) << k << ": " << counts[k];
+}
+
+// A server draws two address parts of 1 to 100, two of 1 to 255, its login
+// name (pool slots 1 to 50), password (1 to 52), vulnerability and payment, in
+// that order; the highest draw shows a range drawn one too short or too long.
+// A server is found by its whole name only.
+TEST_F(ServerFiles, TheWorldTakesItsDrawsInOrderAndFindsServersByWholeName)
+{
+    using Drawn = std::tuple<std::string, std::string, std::string, int, int>;
+    const auto first = [&] {
+        kx::GenerateServers(game);
+        const kx::ServerRecord& s = state().Server[1];
+        return Drawn{s.Address, s.UserName, s.Password, s.Vulnerability, s.MaxPayment};
+    };
+    for (auto [n, k] : {std::pair{100, 37}, {100, 5}, {255, 201}, {255, 88}, {50, 7}, {52, 13},
+                        {10, 4}, {999, 500}})
+        random.pushRandom(n, k);
+    EXPECT_EQ(first(), (Drawn{"37.5.201.88", state().UserNamePool[7], state().PasswordPool[13], 4,
+                              100 * (11 - 4) + 500}));
+    for (int i = 0; i < 8; ++i)
+        random.push(std::nextafter(1.0f, 0.0f));
+    EXPECT_EQ(first(), (Drawn{"100.100.255.255", state().UserNamePool[50], state().PasswordPool[52],
+                              10, 100 + 999}));
+    EXPECT_EQ(game.FindServer("Microsoft"), 2);
+    EXPECT_EQ(game.FindServer("Control Groups of America"), 100);
+    for (const char* name : {"microsoft", "Microsoft ", "Micro", ""})
+        EXPECT_EQ(game.FindServer(name), std::nullopt) << '"' << name << '"';
 }
 
 } // namespace
