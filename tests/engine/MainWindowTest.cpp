@@ -93,12 +93,9 @@ TEST_F(MainWindow, ANewGameWelcomesThenTakesTheAliasAsTypedUnlessItIsTheKey)
         EXPECT_TRUE(messages.front().starts_with("Welcome to Kestrix.  You're starting"));
         EXPECT_EQ(Lines(messages.begin() + 1, messages.end()), c.messages) << c.alias;
     }
-}
-
-TEST_F(MainWindow, OnlyTheOutermostHandlerReachesASafePoint)
-{
+    platform.clearRecords();
     run([&] { run([&] { rara().Label3_Click(); }); });
-    EXPECT_EQ(platform.safePoints, 1);
+    EXPECT_EQ(platform.safePoints, 1) << "only the outermost handler reaches one";
     EXPECT_EQ(platform.refreshCalls, 2) << "every handler refreshes the views";
 }
 
@@ -260,11 +257,8 @@ TEST_F(MainWindow, OverdrawnTheGameIsOverAndANewOneMayStart)
     EXPECT_EQ(s.FavourServer + s.FavourReward, 0);
     EXPECT_TRUE(s.Server[7].NoAccess) << "a block lasts through new games";
     EXPECT_EQ(statusLine(), "Trinity on day 1 out of 30");
-}
 
-// Labels show whole amounts rounded half up, past 16 bits too.
-TEST_F(MainWindow, LabelsShowWholeAmountsRoundedHalfUpPastSixteenBits)
-{
+    // Labels show whole amounts rounded half up, past 16 bits too.
     state().Funds = -1234.5f;
     state().Debt = 100000.5f;
     state().BankFunds = 1234567;
@@ -298,6 +292,19 @@ TEST_F(MainWindow, ThePagerReturnsThePressedButton)
         EXPECT_EQ(game.find<kx::frmPager>(), nullptr) << "the pager unloads once answered";
     }
     EXPECT_EQ(platform.sounds, Lines(2, "/kestrix/sounds/beep1.wav"));
+
+    // A message raised while another is up waits until the first is answered;
+    // both callers share PagerAnswer, yet each gets the answer to its own message.
+    platform.messages.clear();
+    int inner = 0;
+    platform.whilePagerShows = [&](kx::frmPager&) {
+        platform.whilePagerShows = nullptr;
+        inner = game.ShowPager("second", true);
+    };
+    platform.pagerPresses = {Okay, Yes};
+    EXPECT_EQ(showPager("first", false), 1);
+    EXPECT_EQ(inner, 2);
+    EXPECT_EQ(platform.messageTexts(), (Lines{"first", "second"}));
     platform.messages.clear();
     run([&] { game.EndProgram(); });
     EXPECT_EQ(showPager("late", false), 1);
@@ -321,21 +328,6 @@ TEST_F(MainWindow, ThePagerMarqueeStartsAtTheRightEdgeAndComesBackWhenTheTextHas
         EXPECT_EQ(ticks, 216);
     };
     showPager(text, false);
-}
-
-// A message raised while another is up waits until the first is answered;
-// both callers share PagerAnswer, yet each gets the answer to its own message.
-TEST_F(MainWindow, AQueuedPagerMessageWaitsItsTurnAndKeepsItsOwnAnswer)
-{
-    int inner = 0;
-    platform.whilePagerShows = [&](kx::frmPager&) {
-        platform.whilePagerShows = nullptr;
-        inner = game.ShowPager("second", true);
-    };
-    platform.pagerPresses = {Okay, Yes};
-    EXPECT_EQ(showPager("first", false), 1);
-    EXPECT_EQ(inner, 2);
-    EXPECT_EQ(platform.messageTexts(), (Lines{"first", "second"}));
 }
 
 } // namespace
