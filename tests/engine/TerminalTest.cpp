@@ -195,6 +195,22 @@ TEST_F(Connection, CrackersTryThePoolsInOrderAndLogInOrAreBarred)
     EXPECT_EQ(said(start), (Lines{"prgmname", kConnectFirst, "prgmpass"}));
     EXPECT_EQ(platform.waited.size(), 2u) << "neither program ran again";
     EXPECT_EQ(random.pending(), 0u);
+
+    // Closed between the cleared screen and the first try, the cracker must
+    // not risk a lockout on the server of a window that is gone.
+    server().NoAccess = false;
+    connect();
+    random.pushRandom(40, 1); // would bar the server
+    platform.whileProcessingEvents = [&] {
+        if (terminalWindow() && state().TermLineCount == 0) {
+            platform.whileProcessingEvents = nullptr;
+            run([&] { term().Label4_Click(); });
+        }
+    };
+    type("prgmname");
+    ASSERT_FALSE(platform.whileProcessingEvents) << "the screen was never cleared";
+    EXPECT_FALSE(server().NoAccess);
+    EXPECT_EQ(random.pending(), 1u);
 }
 
 using Interpreter = TerminalFixture;
@@ -265,7 +281,7 @@ protected:
     }
 };
 
-TEST_F(TermScreen, LongTextsWrapAfterFiftyCharactersWithAMark)
+TEST_F(TermScreen, LongTextsWrapAfterFiftyCharactersAndTheBarScrollsPastTheEnd)
 {
     // Neighbouring characters differ, so a piece cut one place off shows.
     std::string text;
@@ -287,12 +303,11 @@ TEST_F(TermScreen, LongTextsWrapAfterFiftyCharactersWithAMark)
         shown.resize(kRows);
         EXPECT_EQ(rows(), shown);
     }
-}
 
-// Printing scrolls to the last line.  The bar reaches one row past it, so rows
-// below the transcript go blank; clearing brings a bar left further down back.
-TEST_F(TermScreen, ScrollingPastTheEndBlanksTheRowsBelowTheTranscript)
-{
+    // Printing scrolls to the last line.  The bar reaches one row past it, so
+    // rows below the transcript go blank; clearing brings a bar left further
+    // down back.
+    clear();
     printLines(20);
     EXPECT_EQ(rows(), numberedRows(3, 17));
     for (auto [value, first, count] : {std::tuple{10, 10, 10}, {0, 0, 17}, {4, 4, 16}, {20, 0, 0}}) {
@@ -443,25 +458,6 @@ INSTANTIATE_TEST_SUITE_P(
                                          NewGame)));
 
 using Terminal = TerminalFixture;
-
-// Closed between the cleared screen and the first try, the cracker must not
-// risk a lockout on the server of a window that is gone.
-TEST_F(Terminal, CrackerClosedBeforeTheFirstTryRisksNoLockout)
-{
-    server().UserName = state().UserNamePool[5];
-    connect();
-    random.pushRandom(40, 1); // would bar the server
-    platform.whileProcessingEvents = [&] {
-        if (terminalWindow() && state().TermLineCount == 0) {
-            platform.whileProcessingEvents = nullptr;
-            run([&] { term().Label4_Click(); });
-        }
-    };
-    type("prgmname");
-    ASSERT_FALSE(platform.whileProcessingEvents) << "the screen was never cleared";
-    EXPECT_FALSE(server().NoAccess);
-    EXPECT_EQ(random.pending(), 1u);
-}
 
 // Output still being printed for one connection when "Connect" opens a new
 // terminal must not run on into the new transcript.
