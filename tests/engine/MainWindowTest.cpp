@@ -40,7 +40,6 @@ TEST(ClosingTheMainWindow, EndsTheProgramAtOnce)
         EXPECT_EQ(game.find<kx::frmRara>(), nullptr) << when;
         EXPECT_EQ(platform.messages.size(), 1u) << when;
         EXPECT_EQ(platform.inputs.size(), when == DuringWelcome ? 0u : 1u) << when;
-        EXPECT_EQ(game.state.Alias, when == Started ? "neo" : "") << when;
     }
 }
 
@@ -58,6 +57,12 @@ protected:
     void skipDay() { run([&] { rara().Command6_Click(); }); }
     void refresh() { run([&] { game.RefreshStatus(); }); }
     std::string statusLine() { return strip().empty() ? "" : strip().back().text; }
+    int showPager(const std::string& text, bool twoButtons)
+    {
+        int answer = 0;
+        run([&] { answer = game.ShowPager(text, twoButtons); });
+        return answer;
+    }
 };
 
 // The welcome shows first; no button works while the alias is asked, and a
@@ -88,16 +93,15 @@ TEST_F(MainWindow, ANewGameWelcomesThenTakesTheAliasAsTypedUnlessItIsTheKey)
         EXPECT_TRUE(messages.front().starts_with("Welcome to Kestrix.  You're starting"));
         EXPECT_EQ(Lines(messages.begin() + 1, messages.end()), c.messages) << c.alias;
     }
-}
-
-TEST_F(MainWindow, OnlyTheOutermostHandlerReachesASafePoint)
-{
+    platform.clearRecords();
     run([&] { run([&] { rara().Label3_Click(); }); });
-    EXPECT_EQ(platform.safePoints, 1);
+    EXPECT_EQ(platform.safePoints, 1) << "only the outermost handler reaches one";
     EXPECT_EQ(platform.refreshCalls, 2) << "every handler refreshes the views";
 }
 
-TEST_F(MainWindow, ListsOneServerInThreeInSlotOrder)
+// One server in three is listed, in slot order, the first selected; a click or
+// a search selects another.
+TEST_F(MainWindow, TheListShowsOneServerInThreeAndAClickOrSearchSelects)
 {
     const auto reseeds = random.reseeds.size();
     listOnly({2, 13, 100});
@@ -116,15 +120,12 @@ TEST_F(MainWindow, ListsOneServerInThreeInSlotOrder)
     EXPECT_EQ(rara().Label2.Caption, "Vulnerable Servers - Total: 0");
     EXPECT_EQ(list.selected, 0);
     EXPECT_EQ(rara().SelectedServer, 0) << "nothing listed, nothing selected";
-}
 
-TEST_F(MainWindow, ClickOrSearchSelectsAnItem)
-{
     // Bank of Boston, Micro Engineering Solutions Inc., Micron Electronics, Micro Warehouse.
     listOnly({5, 10, 51, 62});
     run([&] { rara().ListView1_ItemClick(3); });
     EXPECT_EQ(rara().SelectedServer, 51);
-    EXPECT_EQ(rara().ListView1.selected, 3) << "the item Connect uses from now on";
+    EXPECT_EQ(list.selected, 3) << "the item Connect uses from now on";
     const std::pair<const char*, int> searches[] = {
         {"MICRO", 2}, {"Micro W", 4}, {"", 1}, // an empty (or cancelled) search takes the first
         {"soft", 3}, {"Bank of Boston and more", 3}}; // no match: as it was
@@ -132,7 +133,7 @@ TEST_F(MainWindow, ClickOrSearchSelectsAnItem)
         rara().ListView1.selected = 3;
         platform.inputAnswers = {answer};
         run([&] { rara().ListView1_DblClick(); });
-        EXPECT_EQ(rara().ListView1.selected, selected) << '"' << answer << '"';
+        EXPECT_EQ(list.selected, selected) << '"' << answer << '"';
         EXPECT_EQ(rara().SelectedServer, 51) << "the search leaves the strip's server alone";
     }
     EXPECT_EQ(platform.inputs.back().defaultText, "Microsoft");
@@ -182,12 +183,32 @@ TEST_F(MainWindow, InfoStripScrollsTheSelectedServersDetails)
     EXPECT_FALSE(rara().Timer1.Enabled) << "no text, no drag";
 }
 
-// The debt passes 32,767 on day 24; its label must still show the whole amount.
-TEST_F(MainWindow, DebtGrowsATenthEachDayUpToTheFinalDay)
+// A skipped day makes and lists a new world.  Debt and savings grow by the
+// nearest float to the exact product, which multiplying in float would miss
+// now and then; the debt passes 32,767 on day 24, and its label still shows
+// the whole amount.
+TEST_F(MainWindow, SkipDayListsANewWorldAndGrowsTheDebtUpToTheFinalDay)
 {
+    // 100 servers of 8 draws each for the world, then one draw each for the list.
+    for (int i = 0; i < 800; ++i)
+        random.push(0.5f);
+    for (int slot = 1; slot <= kx::kWorldSize; ++slot)
+        random.push(slot == 42 ? 0.0f : 0.9f);
+    state().Debt = 4003;
+    state().BankFunds = 1003;
+    skipDay();
+    EXPECT_EQ(random.pending(), 0u);
+    ASSERT_EQ(rara().ListView1.items.size(), 1u);
+    EXPECT_EQ(rara().ListView1.items[0].subItems[0].text, "51.51.128.128");
+    EXPECT_EQ(rara().SelectedServer, 42);
+    EXPECT_EQ(state().Debt, 4403.3f);
+    EXPECT_EQ(state().BankFunds, 1013.03f);
+    EXPECT_EQ(statusLine(), "Neo on day 2 out of 30");
+
+    state().Debt = 4400;
     const std::map<int, std::string> debts = {
-        {2, "$4,400"}, {3, "$4,840"}, {23, "$32,561"}, {24, "$35,817"}, {30, "$63,452"}};
-    for (int day = 2; day <= 30; ++day) {
+        {3, "$4,840"}, {23, "$32,561"}, {24, "$35,817"}, {30, "$63,452"}};
+    for (int day = 3; day <= 30; ++day) {
         skipDay();
         ASSERT_EQ(state().DayCount, day);
         if (debts.contains(day)) {
@@ -198,16 +219,6 @@ TEST_F(MainWindow, DebtGrowsATenthEachDayUpToTheFinalDay)
     }
     skipDay();
     EXPECT_EQ(state().DayCount, 30) << "the final day is not skipped";
-}
-
-// Multiplying in float would land one step off the nearest float now and then.
-TEST_F(MainWindow, DailyGrowthIsTheNearestFloatToTheExactProduct)
-{
-    state().Debt = 4003;
-    state().BankFunds = 1003;
-    skipDay();
-    EXPECT_EQ(state().Debt, 4403.3f);
-    EXPECT_EQ(state().BankFunds, 1013.03f);
 }
 
 // No money is not yet game over, less is: a declined new game plays on and is
@@ -226,8 +237,7 @@ TEST_F(MainWindow, OverdrawnTheGameIsOverAndANewOneMayStart)
     refresh();
     state().DayCount = 30;
     refresh();
-    EXPECT_EQ(platform.messageTexts(),
-              (Lines{kGameOver, kNewGame, kGameOver, kNewGame, kGameOver}));
+    EXPECT_EQ(platform.messageTexts(), (Lines{kGameOver, kNewGame, kGameOver, kNewGame, kGameOver}));
 
     state().DayCount = 7;
     state().BankFunds = 500;
@@ -248,11 +258,8 @@ TEST_F(MainWindow, OverdrawnTheGameIsOverAndANewOneMayStart)
     EXPECT_EQ(s.FavourServer + s.FavourReward, 0);
     EXPECT_TRUE(s.Server[7].NoAccess) << "a block lasts through new games";
     EXPECT_EQ(statusLine(), "Trinity on day 1 out of 30");
-}
 
-// Labels show whole amounts rounded half up, past 16 bits too.
-TEST_F(MainWindow, LabelsShowWholeAmountsRoundedHalfUpPastSixteenBits)
-{
+    // Labels show whole amounts rounded half up, past 16 bits too.
     state().Funds = -1234.5f;
     state().Debt = 100000.5f;
     state().BankFunds = 1234567;
@@ -266,43 +273,47 @@ TEST_F(MainWindow, LabelsShowWholeAmountsRoundedHalfUpPastSixteenBits)
     EXPECT_EQ(rara().Label10.Caption, "3");
 }
 
-class Pager : public GameFixture {
-protected:
-    int show(const std::string& text, bool twoButtons)
-    {
-        int answer = 0;
-        run([&] { answer = game.ShowPager(text, twoButtons); });
-        return answer;
-    }
-};
-
-// Closing the window is taken as the refusal, "Okay" alone, else "No"; never
-// as the last answer, which stays in the game state.  The pager beeps as it
-// opens while sounds are on.  Once the program has ended, nothing shows and
-// the refusal is the answer.
-TEST_F(Pager, ReturnsThePressedButton)
+// Closing the pager is taken as the refusal, "Okay" alone, else "No"; never as
+// the last answer, which stays in the game state.  It beeps as it opens while
+// sounds are on.  Once the program has ended, nothing shows and the refusal is
+// the answer.
+TEST_F(MainWindow, ThePagerReturnsThePressedButton)
 {
     const struct { bool twoButtons; int press, expected; } cases[] = {
         {false, Okay, 1}, {false, Close, 1}, {true, Yes, 2}, {true, No, 3}, {true, Close, 3}};
+    platform.sounds.clear();
     for (const auto& c : cases) {
         state().PagerAnswer = 2;
         state().SoundOn = c.press == Close;
         platform.messages.clear();
         platform.pagerPresses = {c.press};
-        EXPECT_EQ(show("Hello there.", c.twoButtons), c.expected) << "press " << c.press;
+        EXPECT_EQ(showPager("Hello there.", c.twoButtons), c.expected) << "press " << c.press;
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].yes, c.twoButtons);
         EXPECT_EQ(game.find<kx::frmPager>(), nullptr) << "the pager unloads once answered";
     }
-    EXPECT_EQ(platform.sounds, std::vector<std::string>(2, "/kestrix/sounds/beep1.wav"));
+    EXPECT_EQ(platform.sounds, Lines(2, "/kestrix/sounds/beep1.wav"));
+
+    // A message raised while another is up waits until the first is answered;
+    // both callers share PagerAnswer, yet each gets the answer to its own message.
+    platform.messages.clear();
+    int inner = 0;
+    platform.whilePagerShows = [&](kx::frmPager&) {
+        platform.whilePagerShows = nullptr;
+        inner = game.ShowPager("second", true);
+    };
+    platform.pagerPresses = {Okay, Yes};
+    EXPECT_EQ(showPager("first", false), 1);
+    EXPECT_EQ(inner, 2);
+    EXPECT_EQ(platform.messageTexts(), (Lines{"first", "second"}));
     platform.messages.clear();
     run([&] { game.EndProgram(); });
-    EXPECT_EQ(show("late", false), 1);
-    EXPECT_EQ(show("late", true), 3);
+    EXPECT_EQ(showPager("late", false), 1);
+    EXPECT_EQ(showPager("late", true), 3);
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(Pager, MarqueeStartsAtTheRightEdgeAndComesBackWhenTheTextHasLeft)
+TEST_F(MainWindow, ThePagerMarqueeStartsAtTheRightEdgeAndComesBackWhenTheTextHasLeft)
 {
     const std::string text = "Nothing to see here."; // 120 pixels wide
     state().PagerScroll = -500;
@@ -310,29 +321,14 @@ TEST_F(Pager, MarqueeStartsAtTheRightEdgeAndComesBackWhenTheTextHasLeft)
         EXPECT_TRUE(pager.Timer1.Enabled);
         auto tick = [&] { run([&] { pager.Timer1_Timer(); }); };
         tick();
-        EXPECT_EQ(pager.Picture1.printed, (std::vector<kx::PictureBox::Printed>{{310, 7, text}}));
+        EXPECT_EQ(pager.Picture1.printed, (Strip{{310, 7, text}}));
         // Two pixels a tick, from 308 until the text has wholly left at -122.
         int ticks = 0;
         for (; state().PagerScroll != 310 && ticks < 1000; ++ticks)
             tick();
         EXPECT_EQ(ticks, 216);
     };
-    show(text, false);
-}
-
-// A message raised while another is up waits until the first is answered;
-// both callers share PagerAnswer, yet each gets the answer to its own message.
-TEST_F(Pager, AQueuedMessageWaitsItsTurnAndKeepsItsOwnAnswer)
-{
-    int inner = 0;
-    platform.whilePagerShows = [&](kx::frmPager&) {
-        platform.whilePagerShows = nullptr;
-        inner = game.ShowPager("second", true);
-    };
-    platform.pagerPresses = {Okay, Yes};
-    EXPECT_EQ(show("first", false), 1);
-    EXPECT_EQ(inner, 2);
-    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"first", "second"}));
+    showPager(text, false);
 }
 
 } // namespace

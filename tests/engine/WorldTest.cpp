@@ -1,12 +1,65 @@
 #include "support/GameFixture.h"
-#include "servers/FilePieces.h"
-#include "servers/ServerFiles.h"
+
+#include "core/Numbers.h"
+#include "core/RandomSource.h"
 #include "core/World.h"
+#include "servers/FilePieces.h"
+#include "servers/OrdinaryFileTexts.h"
+#include "servers/ServerFiles.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <tuple>
 
 namespace kxtest {
 namespace {
+
+// Rounding takes halves towards plus infinity; beyond 16 bits the short form
+// holds at its ends, the whole form keeps the amount.  Amounts show at most
+// one decimal, rounded half away from zero as the money pattern does.  Letter
+// case follows the western code page.
+TEST(Numbers, RoundWriteAndCaseTexts)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct { double x; int shortForm; double whole; } rounded[] = {
+        {2.5, 3, 3}, {2.49, 2, 2}, {-2.5, -2, -2}, {-2.51, -3, -3}, {32767.4, 32767, 32767},
+        {-32768.5, -32768, -32768}, {32767.5, 32767, 32768}, {-32768.6, -32768, -32769},
+        {1e10 + 0.5, 32767, 1e10 + 1}, {-40000.5, -32768, -40000}, {inf, 32767, inf},
+        {-inf, -32768, -inf}};
+    for (const auto& c : rounded) {
+        EXPECT_EQ(kx::RoundHalfUp(c.x), c.shortForm) << c.x;
+        EXPECT_EQ(kx::RoundHalfUpWhole(c.x), c.whole) << c.x;
+    }
+    const std::pair<double, const char*> amounts[] = {
+        {1234.56, "1,234.6"}, {0, "0"}, {999, "999"}, {1234567.5, "1,234,567.5"}, {-1234, "-1,234"},
+        {9999.96, "10,000"}, // rounding that lands on a whole number leaves no ".0"
+        {-0.04, "0"}, // a negative amount that shows as nothing shows no minus sign either
+        {0.25, "0.3"}, {1234.25, "1,234.3"}, {-0.25, "-0.3"}, {2.25, "2.3"}, {0.05, "0.1"}};
+    for (auto [x, expected] : amounts)
+        EXPECT_EQ(kx::FormatAmount(x), expected) << x;
+    // Doubles reach far beyond what a float of money holds; the digits must all be there.
+    const std::string huge = kx::FormatAmount(1e70);
+    EXPECT_EQ(huge.size(), 71u + 23u) << huge;
+    EXPECT_EQ(huge.substr(0, 6), "10,000");
+    // Plain numbers keep up to seven significant digits; a float prints as the
+    // float it was meant to be.
+    const std::pair<double, const char*> numbers[] = {
+        {-0.0, "0"}, {-2.5, "-2.5"}, {1234567.5, "1234568"}, {static_cast<double>(4400.1f), "4400.1"}};
+    for (auto [x, expected] : numbers)
+        EXPECT_EQ(kx::NumberText(x), expected) << x;
+    // Text, with its first letter upper-cased, all lower-cased.
+    const std::array<std::string, 3> cases[] = {
+        {"nEO", "NEO", "neo"}, {"", "", ""}, {" A1 [Z]", " A1 [Z]", " a1 [z]"},
+        {"\xe0\xde", "\xc0\xde", "\xe0\xfe"}, // à Þ, the ends of the range
+        {"\xff\x9f\x8c", "\x9f\x9f\x8c", "\xff\xff\x9c"}, // ÿ Ÿ Œ
+        {"\xf7\xd7\xdf", "\xf7\xd7\xdf", "\xf7\xd7\xdf"}}; // ÷ × no letters, ß no capital
+    for (const auto& [text, upperFirst, lower] : cases) {
+        EXPECT_EQ(kx::UpperFirst(text), upperFirst) << ::testing::PrintToString(text);
+        EXPECT_EQ(kx::LowerCase(text), lower) << ::testing::PrintToString(text);
+    }
+}
 
 using Draws = std::vector<std::pair<int, int>>; // Random(n) gives k, in order
 
@@ -63,6 +116,8 @@ TEST_F(ServerFiles, TextsAndNamesTakeTheDrawsInOrder)
     script({{25, 14}, {70, 64}, {999, 7}, {26, 5}, {26, 24}, {26, 5}});
     EXPECT_EQ(kx::MakeOrdinaryFile(game, 4), "Error");
     EXPECT_EQ(state().ServerFiles[4].Name, "test7.exe");
+    script({{25, 25}, {70, 3}, {26, 1}, {26, 1}, {26, 1}});
+    EXPECT_EQ(kx::MakeOrdinaryFile(game, 4), kx::files::texts::kTavrikBanner);
     const std::pair<Draws, const char*> stems[] = {
         {{{70, 1}, {999, 999}}, "doc999"}, {{{70, 19}}, "bank of boston"}, {{{70, 70}}, "top"}};
     for (const auto& [draws, stem] : stems) {
@@ -130,6 +185,66 @@ TEST_F(ServerFiles, EachConnectionMakesOneHintAndOneDatabaseAmongItsFiles)
         EXPECT_TRUE(files[c.database].Text.starts_with("Bank of Boston Payment Database file" + br));
     }
     EXPECT_EQ(random.pending(), 0u);
+}
+
+// The draw times n must be taken exactly: rounded to float, a draw just below
+// k/n would give k + 1.  Only Random folds in the time of day, and a frozen
+// clock does not make it repeat itself.
+TEST_F(ServerFiles, RandomGivesOneToNFromTheExactProduct)
+{
+    for (int n : {3, 52, 999}) {
+        random.push(0.0f);
+        EXPECT_EQ(game.Random(static_cast<std::int16_t>(n)), 1) << "n = " << n;
+        for (int k = 1; k <= n; ++k) {
+            float r = static_cast<float>(static_cast<double>(k) / n);
+            while (static_cast<double>(r) * n >= k)
+                r = std::nextafter(r, 0.0f);
+            random.push(r);
+            ASSERT_EQ(game.Random(static_cast<std::int16_t>(n)), k) << "n = " << n << ", r = " << r;
+        }
+    }
+    platform.clock = 12.5;
+    random.reseeds.clear();
+    game.Random(10);
+    game.RandomUniform();
+    EXPECT_EQ(random.reseeds, std::vector<double>{platform.timeOfDaySeconds()});
+
+    // World generation makes hundreds of draws within one tick of the clock;
+    // they must not repeat themselves.
+    kx::ClockMixedRandom generator;
+    kx::Game frozen(platform, generator);
+    std::array<int, 11> counts{};
+    for (int i = 0; i < 20000; ++i)
+        ++counts.at(static_cast<std::size_t>(frozen.Random(10)));
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_TRUE(counts[k] > 1700 && counts[k] < 2300) << k << ": " << counts[k];
+}
+
+// A server draws two address parts of 1 to 100, two of 1 to 255, its login
+// name (pool slots 1 to 50), password (1 to 52), vulnerability and payment, in
+// that order; the highest draw shows a range drawn one too short or too long.
+// A server is found by its whole name only.
+TEST_F(ServerFiles, TheWorldTakesItsDrawsInOrderAndFindsServersByWholeName)
+{
+    using Drawn = std::tuple<std::string, std::string, std::string, int, int>;
+    const auto first = [&] {
+        kx::GenerateServers(game);
+        const kx::ServerRecord& s = state().Server[1];
+        return Drawn{s.Address, s.UserName, s.Password, s.Vulnerability, s.MaxPayment};
+    };
+    for (auto [n, k] : {std::pair{100, 37}, {100, 5}, {255, 201}, {255, 88}, {50, 7}, {52, 13},
+                        {10, 4}, {999, 500}})
+        random.pushRandom(n, k);
+    EXPECT_EQ(first(), (Drawn{"37.5.201.88", state().UserNamePool[7], state().PasswordPool[13], 4,
+                              100 * (11 - 4) + 500}));
+    for (int i = 0; i < 8; ++i)
+        random.push(std::nextafter(1.0f, 0.0f));
+    EXPECT_EQ(first(), (Drawn{"100.100.255.255", state().UserNamePool[50], state().PasswordPool[52],
+                              10, 100 + 999}));
+    EXPECT_EQ(game.FindServer("Microsoft"), 2);
+    EXPECT_EQ(game.FindServer("Control Groups of America"), 100);
+    for (const char* name : {"microsoft", "Microsoft ", "Micro", ""})
+        EXPECT_EQ(game.FindServer(name), std::nullopt) << '"' << name << '"';
 }
 
 } // namespace
