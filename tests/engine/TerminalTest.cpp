@@ -308,7 +308,10 @@ TEST_F(TermScreen, LongTextsWrapAfterFiftyCharactersAndTheBarScrollsPastTheEnd)
     // rows below the transcript go blank; clearing brings a bar left further
     // down back.
     clear();
-    printLines(20);
+    printLines(17);
+    EXPECT_EQ(rows(), numberedRows(0, 17)) << "a full screen does not scroll";
+    for (int i = 17; i < 20; ++i)
+        print("line " + std::to_string(i));
     EXPECT_EQ(rows(), numberedRows(3, 17));
     for (auto [value, first, count] : {std::tuple{10, 10, 10}, {0, 0, 17}, {4, 4, 16}, {20, 0, 0}}) {
         term().VScroll1.Value = value;
