@@ -13,44 +13,6 @@ using Strip = std::vector<kx::PictureBox::Printed>;
 const char* const kGameOver = "You don't have enough money!  Game Over.";
 const char* const kNewGame = "Would you like to start a new game?";
 
-// Closing ends the program at once: no status check, no game-over message, and
-// while the welcome or the alias prompt shows, no more questions.
-TEST(ClosingTheMainWindow, EndsTheProgramAtOnce)
-{
-    enum When { Started, DuringWelcome, DuringAliasPrompt };
-    const std::pair<When, void (kx::frmRara::*)()> cases[] = {
-        {Started, &kx::frmRara::Label4_Click}, {Started, &kx::frmRara::Form_QueryUnload},
-        {DuringWelcome, &kx::frmRara::Form_QueryUnload},
-        {DuringAliasPrompt, &kx::frmRara::Label4_Click}};
-    for (const auto& [when, close] : cases) {
-        FakePlatform platform;
-        ScriptedRandom random;
-        kx::Game game(platform, random);
-        const auto closeNow = [&] { game.dispatch([&] { (game.find<kx::frmRara>()->*close)(); }); };
-        if (when == DuringWelcome)
-            platform.whilePagerShows = [&](kx::frmPager&) { closeNow(); };
-        if (when == DuringAliasPrompt)
-            platform.whileInputShows = [&](const InputRequest&) { closeNow(); };
-        platform.inputAnswers = {when == DuringAliasPrompt ? "" : "neo", "neo"};
-        game.start();
-        game.state.Funds = -100;
-        if (when == Started)
-            closeNow();
-        EXPECT_EQ(platform.quitCalls, 1) << when;
-        EXPECT_EQ(game.find<kx::frmRara>(), nullptr) << when;
-        EXPECT_EQ(platform.messages.size(), 1u) << when;
-        EXPECT_EQ(platform.inputs.size(), when == DuringWelcome ? 0u : 1u) << when;
-    }
-}
-
-TEST(WindowShape, ScalesTheOutlineToTheScreenRoundingHalvesToEven)
-{
-    // Left, top, right, bottom, corner width and height: 6 x 15 / 12 = 7.5 -> 8.
-    EXPECT_EQ(kx::MakeWindowShape(1, 1, 0, 0, 15, 12), (kx::RoundRect{0, 0, 401, 376, 6, 8}));
-    EXPECT_EQ(kx::MakeWindowShape(0.5f, 1.5f, -5, 20, 15, 15),
-              (kx::RoundRect{-5, 20, 195, 472, 3, 9})); // 200.5 -> 200, 451.5 -> 452
-}
-
 class MainWindow : public GameFixture {
 protected:
     void SetUp() override { startGame(); }

@@ -2,17 +2,10 @@
 
 // Readable failure messages for the engine's plain data.
 #include "core/Controls.h"
-#include "shell/WindowShape.h"
 
 #include <ostream>
 
 namespace kx {
-
-inline void PrintTo(const RoundRect& r, std::ostream* out)
-{
-    *out << "(" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ") corners "
-         << r.ellipseWidth << " x " << r.ellipseHeight;
-}
 
 inline void PrintTo(const PictureBox::Printed& p, std::ostream* out)
 {
