@@ -50,6 +50,7 @@ struct PictureBox {
     Rect rect;
     std::vector<Printed> printed;
     double CurrentX = 0, CurrentY = 0;
+    std::string Picture; // file drawn under the printed text; empty for none
 
     void Cls()
     {
@@ -74,9 +75,11 @@ struct ListView {
     struct Item {
         std::string key, text;
         std::vector<SubItem> subItems;
+        int Icon = 0; // picture of the window's image list, from 1; 0 for none
         bool operator==(const Item&) const = default;
     };
     Rect rect;
+    bool Visible = true;
     std::vector<Column> columns;
     std::vector<Item> items;
     int selected = 0; // 1-based; 0 when nothing is selected

@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 #include "World.h"
+#include "economy/DailyPagerEvents.h"
 #include "frmRara.h"
 
 namespace kx {
@@ -31,6 +32,7 @@ void Game::FillServerList()
     GenerateServers(*this);
     if (frmRara* rara = find<frmRara>())
         rara->ListServers();
+    DailyPagerEvents(*this);
 }
 
 void Game::RefreshStatus()

@@ -51,14 +51,15 @@ public:
     {
         return static_cast<Form*>(find(Form::Kind));
     }
-    // Creates the window, replacing one of its kind, and runs its load step.
+    // Creates the window, replacing one of its kind, and runs its load step if it has one.
     template <typename Form>
     Form& load()
     {
         auto window = std::make_unique<Form>(*this);
         Form& form = *window;
         install(std::move(window));
-        form.Form_Load();
+        if constexpr (requires { form.Form_Load(); })
+            form.Form_Load();
         return form;
     }
     void unload(Window& window);
@@ -109,8 +110,10 @@ public:
     // The same, or a blank record when there is none.
     ServerRecord& ConnectedServer();
 
-    // The pager: 1 "Okay", 2 "Yes", 3 "No".
-    std::int16_t ShowPager(const std::string& text, bool twoButtons);
+    // The pager: 1 "Okay", 2 "Yes", 3 "No".  The "Okay" button may wear
+    // another caption for this one message.
+    std::int16_t ShowPager(const std::string& text, bool twoButtons,
+                           const std::string& okayCaption = "Okay");
 
 private:
     struct Dispatching {

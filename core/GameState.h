@@ -69,6 +69,15 @@ struct GameState {
     Slots<ServerFile, kFileSlots> ServerFiles{};
     float FileCount = 0;
 
+    // The shop, for the visit under way: cleared when its window opens and closes.
+    struct CatalogueRecord {
+        std::string Name;
+        float Number = 0; // the item, 1 to 11
+    };
+    std::vector<CatalogueRecord> ItemCatalogue; // one record per draw, in draw order
+    Slots<float, kItemSlots> ShopStock{};
+    Slots<float, kItemSlots> ItemPrice{}; // whole dollars, for buying and selling alike
+
     // The pager.
     std::string PagerText;
     double PagerScroll = 0; // x of the text inside the pager strip

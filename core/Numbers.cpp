@@ -1,6 +1,7 @@
 #include "Numbers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -104,6 +105,32 @@ std::optional<double> ParseNumber(const std::string& text)
     if (digits == 0)
         return std::nullopt;
     return std::strtod(body.c_str(), nullptr);
+}
+
+std::optional<double> ParseAmount(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    std::string body = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (body.starts_with('$'))
+        body.erase(0, 1);
+    // A thousands separator stands between two digits of the whole part.
+    const std::size_t point = std::min(body.find('.'), body.size());
+    for (std::size_t i = point; i-- > 0;) {
+        if (body[i] != ',')
+            continue;
+        if (i == 0 || i + 1 >= point || !std::isdigit(static_cast<unsigned char>(body[i - 1])) ||
+            !std::isdigit(static_cast<unsigned char>(body[i + 1])))
+            return std::nullopt;
+        body.erase(i, 1);
+    }
+    if (body.starts_with('-') || body.starts_with(' '))
+        return std::nullopt;
+    const std::optional<double> amount = ParseNumber(body);
+    if (!amount || !std::isfinite(*amount))
+        return std::nullopt;
+    return amount;
 }
 
 namespace {

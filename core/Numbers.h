@@ -19,6 +19,10 @@ std::string NumberText(double x);
 // A number typed by the player: optional blanks, an optional sign, digits with
 // at most one decimal point; nothing else.
 std::optional<double> ParseNumber(const std::string& text);
+// Money typed by the player: "1500", "1,500", "1500.50" or "$1,500", blanks
+// around it allowed.  Nothing for any other text, a negative amount or one too
+// large to hold.
+std::optional<double> ParseAmount(const std::string& text);
 // The text with its first letter upper-cased (Windows-1252 letters).
 std::string UpperFirst(const std::string& text);
 // The text in lower case (Windows-1252 letters).

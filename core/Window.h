@@ -12,8 +12,10 @@ class Game;
 // Every window of the game, one line each, in the order a new game closes
 // them: the main window goes last, once the player's state is cleared.
 enum class WindowKind : std::size_t {
+    Finance,
     Pager,
     Terminal,
+    Shop,
     Rara,
 };
 inline constexpr std::size_t kWindowKinds = static_cast<std::size_t>(WindowKind::Rara) + 1;

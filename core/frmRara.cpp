@@ -4,6 +4,8 @@
 #include "LongAction.h"
 #include "Numbers.h"
 #include "World.h"
+#include "economy/ItemCatalogue.h"
+#include "economy/frmFinance.h"
 #include "servers/ServerFiles.h"
 #include "terminal/frmTerminal.h"
 
@@ -76,6 +78,8 @@ frmRara::frmRara(Game& game) : WindowOf(game)
     for (Button* b : {&Command1, &Command3, &Command4, &Command5, &Command6, &Command7})
         b->Enabled = false;
     ListView1.rect = {120, 2400, 5775, 1575};
+    ListView2.rect = ListView1.rect;
+    ListView2.Visible = false;
     Picture1.rect = {1260, 4050, 3435, 315};
 }
 
@@ -202,6 +206,31 @@ void frmRara::Command1_Click()
         return;
     GenerateServerFiles(g);
     g.PlaySound("/sounds/type1.wav");
+}
+
+void frmRara::Command2_Click()
+{
+    if (Command2.Caption != "Items") {
+        ListView2.Visible = false;
+        ListView1.Visible = true;
+        Command2.Caption = "Items";
+        return;
+    }
+    ListView2.Visible = true;
+    ListView1.Visible = false;
+    Command2.Caption = "Servers";
+    // The list shows the holdings as they are now; it is not kept up to date.
+    ListView2.columns = {{"Item name", "", 0.73}, {"Amount", "", 0.23}};
+    ListView2.items.clear();
+    for (int n = 1; n < kTip; ++n)
+        ListView2.items.push_back(
+            {"", ItemName(n), {{"", NumberText(game().state.Items[n])}}});
+}
+
+void frmRara::Command3_Click()
+{
+    Game& g = game();
+    g.platform().runModal(g.load<frmFinance>());
 }
 
 void frmRara::Command6_Click() { game().EndDay(); }

@@ -30,6 +30,7 @@ public:
     Label Label2; // "Vulnerable Servers - Total: " and the count
     Button Command1, Command2, Command3, Command4, Command5, Command6, Command7;
     ListView ListView1; // today's vulnerable servers
+    ListView ListView2; // the player's items, shown in the list's place by Command2
     PictureBox Picture1; // status line and server information strip
     Timer Timer1; // scrolls the information strip
 
@@ -46,6 +47,10 @@ public:
     void Form_QueryUnload();
     // Connects to the selected server in a fresh terminal.
     void Command1_Click();
+    // Switches between the server list and the player's items.
+    void Command2_Click();
+    // Opens the finances window over this one.
+    void Command3_Click();
     void Command6_Click();
     void Label1_MouseDown();
     void Label3_Click();

@@ -3,7 +3,8 @@
 
 namespace kx {
 
-std::int16_t Game::ShowPager(const std::string& text, bool twoButtons)
+std::int16_t Game::ShowPager(const std::string& text, bool twoButtons,
+                             const std::string& okayCaption)
 {
     if (ended_)
         return twoButtons ? 3 : 1;
@@ -21,6 +22,7 @@ std::int16_t Game::ShowPager(const std::string& text, bool twoButtons)
     frmPager& pager = load<frmPager>();
     state.PagerScroll = pager.Picture1.ScaleWidth();
     state.PagerText = text;
+    pager.Command1.Caption = okayCaption;
     pager.Command1.Visible = !twoButtons;
     pager.Command2.Visible = twoButtons;
     pager.Command3.Visible = twoButtons;
