@@ -82,6 +82,8 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     // A 1 is drawn as high as it goes and anything else as low, so the odds are exact.
     for (const auto& [n, k] : o.draws)
         k == 1 ? random.pushHighest(n, k) : random.pushLowest(n, k);
+    if (o.dayEnds)
+        scriptQuietDay();
     platform.pagerPresses.assign(o.presses.begin(), o.presses.end());
 
     type("write " + o.order);

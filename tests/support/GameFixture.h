@@ -42,6 +42,13 @@ protected:
     void startGame();
     // Refills the server list so that exactly the servers in `slots` are listed.
     void listOnly(const std::set<int>& slots);
+    // Scripts the next new day: a world of middling draws and an empty list,
+    // so that no pager event comes.
+    void scriptQuietDay()
+    {
+        for (int i = 0; i < kx::kWorldSize * 9; ++i) // 8 draws a server, then 1 to list it
+            random.push(0.5f);
+    }
 };
 
 } // namespace kxtest
