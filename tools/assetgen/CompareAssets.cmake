@@ -1,0 +1,31 @@
+# Draws the pictures afresh and fails unless they are the committed ones, byte for byte: either the
+# generator changed without `cmake --build build --target assets`, or its output is not stable.
+file(REMOVE_RECURSE ${FRESH})
+execute_process(COMMAND ${GENERATOR} ${FRESH} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "kestrix-assetgen failed: ${result}")
+endif()
+
+file(GLOB_RECURSE fresh_files LIST_DIRECTORIES false RELATIVE ${FRESH} ${FRESH}/*)
+file(GLOB_RECURSE committed_files LIST_DIRECTORIES false RELATIVE ${COMMITTED} ${COMMITTED}/*)
+set(undrawn ${committed_files})
+list(REMOVE_ITEM undrawn ${fresh_files})
+set(uncommitted ${fresh_files})
+if(committed_files)
+  list(REMOVE_ITEM uncommitted ${committed_files})
+endif()
+if(undrawn OR uncommitted)
+  message(FATAL_ERROR "In assets/ but not drawn: ${undrawn}\nDrawn but not in assets/: ${uncommitted}")
+endif()
+
+foreach(name IN LISTS fresh_files)
+  file(SHA256 ${FRESH}/${name} fresh_hash)
+  file(SHA256 ${COMMITTED}/${name} committed_hash)
+  if(NOT fresh_hash STREQUAL committed_hash)
+    list(APPEND stale ${name})
+  endif()
+endforeach()
+if(stale)
+  message(FATAL_ERROR "Drawn differently from the committed copy: ${stale}\n"
+                      "Redraw them with: cmake --build build --target assets")
+endif()
