@@ -42,8 +42,8 @@ const char* styleSheet()
         QPushButton:hover { background: #3d4c5c; }
         QPushButton:pressed { background: #26313b; }
         QPushButton:disabled { color: #6b7785; background: #262d35; border-color: #3a4450; }
-        QTreeWidget { color: #d8dee6; background: #12161a; border: 1px solid #3a4450;
-                      selection-background-color: #2f6f45; selection-color: #ffffff; }
+        QTreeWidget, QListWidget { color: #d8dee6; background: #12161a; border: 1px solid #3a4450;
+                                   selection-background-color: #2f6f45; selection-color: #ffffff; }
         QHeaderView::section { color: #d8dee6; background: #2b333d; border: 0px;
                                border-right: 1px solid #3a4450; padding: 0px 3px; }
         QDialog { background: #1c2127; }

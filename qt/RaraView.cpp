@@ -26,6 +26,22 @@ std::array<const Button*, 7> buttonsOf(const frmRara& w)
             &w.Command5, &w.Command6, &w.Command7};
 }
 
+QStringList cellsOf(const ListView::Item& item)
+{
+    QStringList cells{toQString(item.text)};
+    for (const auto& sub : item.subItems)
+        cells << toQString(sub.text);
+    return cells;
+}
+
+QStringList cellsOf(const QTreeWidgetItem* row)
+{
+    QStringList cells;
+    for (int c = 0; c < row->columnCount(); ++c)
+        cells << row->text(c);
+    return cells;
+}
+
 } // namespace
 
 RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker_(this)
@@ -39,12 +55,22 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
         labels_[i] = makeLabel(*labels[i]);
     // The list's caption sits only eight pixels above it: lift it clear of the list.
     labels_[10]->move(labels_[10]->pos() - QPoint(0, 5));
-    // Items, Finances, Save, Load and Other lead to windows that are still to come.
-    buttons_ = {addButton(window.Command1, &frmRara::Command1_Click), addButton(window.Command2),
-                addButton(window.Command3), addButton(window.Command4), addButton(window.Command5),
-                addButton(window.Command6, &frmRara::Command6_Click), addButton(window.Command7)};
+    // Save, Load and Other lead to windows that are still to come.
+    buttons_ = {addButton(window.Command1, &frmRara::Command1_Click),
+                addButton(window.Command2, &frmRara::Command2_Click),
+                addButton(window.Command3, &frmRara::Command3_Click), addButton(window.Command4),
+                addButton(window.Command5), addButton(window.Command6, &frmRara::Command6_Click),
+                addButton(window.Command7)};
 
-    buildList(window);
+    list_ = buildList(window.ListView1);
+    list_->viewport()->installEventFilter(this);
+    reportPicks(list_, syncingList_, [this](int row) {
+        handle([this, row] { form()->ListView1_ItemClick(row); });
+    });
+    // The items are only looked at.
+    items_ = buildList(window.ListView2);
+    items_->setSelectionMode(QAbstractItemView::NoSelection);
+    items_->setFocusPolicy(Qt::NoFocus);
     strip_ = new StripWidget(FontRole::StatusStrip, this);
     strip_->setGeometry(look::pixels(window.Picture1.rect));
     strip_->onClick = [this] { handle(on(&frmRara::Picture1_Click)); };
@@ -56,29 +82,18 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
     refresh();
 }
 
-void RaraView::buildList(const frmRara& window)
+QTreeWidget* RaraView::buildList(const ListView& model)
 {
-    list_ = new QTreeWidget(this);
-    list_->setGeometry(look::pixels(window.ListView1.rect));
-    list_->setRootIsDecorated(false);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list_->header()->setFont(look::uiFont());
-    list_->setUniformRowHeights(true);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setAllColumnsShowFocus(true);
-    list_->header()->setSectionsMovable(false);
-    list_->viewport()->installEventFilter(this);
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (!syncingList_ && item)
-            handle([this, row = list_->indexOfTopLevelItem(item) + 1] {
-                form()->ListView1_ItemClick(row);
-            });
-    });
-    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        handle([this, row = list_->indexOfTopLevelItem(item) + 1] {
-            form()->ListView1_ItemClick(row);
-        });
-    });
+    auto* list = new QTreeWidget(this);
+    list->setGeometry(look::pixels(model.rect));
+    list->setRootIsDecorated(false);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->header()->setFont(look::uiFont());
+    list->setUniformRowHeights(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setAllColumnsShowFocus(true);
+    list->header()->setSectionsMovable(false);
+    return list;
 }
 
 bool RaraView::eventFilter(QObject* watched, QEvent* event)
@@ -90,42 +105,32 @@ bool RaraView::eventFilter(QObject* watched, QEvent* event)
     return FramelessView::eventFilter(watched, event);
 }
 
-void RaraView::syncList(const frmRara& window)
+void RaraView::syncList(QTreeWidget* list, const ListView& model)
 {
     syncingList_ = true;
-    const ListView& model = window.ListView1;
     QStringList headers;
     for (const auto& column : model.columns)
         headers << toQString(column.text);
-    if (list_->columnCount() != headers.size() || list_->headerItem()->text(0) != headers.value(0)) {
-        list_->setHeaderLabels(headers);
-        const int width = list_->width();
+    // A list that was never filled has no columns yet; it is not shown either.
+    if (!headers.isEmpty() && headers != cellsOf(list->headerItem())) {
+        list->setHeaderLabels(headers);
+        const int width = list->width();
         for (int c = 0; c < static_cast<int>(model.columns.size()); ++c)
-            list_->setColumnWidth(c, static_cast<int>(width * model.columns[c].widthShare));
+            list->setColumnWidth(c, static_cast<int>(width * model.columns[c].widthShare));
     }
-    bool same = list_->topLevelItemCount() == static_cast<int>(model.items.size());
-    for (int i = 0; same && i < list_->topLevelItemCount(); ++i)
-        same = list_->topLevelItem(i)->text(0) == toQString(model.items[i].text) &&
-               list_->topLevelItem(i)->text(1) == toQString(model.items[i].subItems[0].text) &&
-               list_->topLevelItem(i)->text(2) == toQString(model.items[i].subItems[1].text);
+    bool same = list->topLevelItemCount() == static_cast<int>(model.items.size());
+    for (int i = 0; same && i < list->topLevelItemCount(); ++i)
+        same = cellsOf(list->topLevelItem(i)) == cellsOf(model.items[i]);
     if (!same) {
-        list_->clear();
+        list->clear();
         QList<QTreeWidgetItem*> rows;
-        for (const auto& item : model.items) {
-            QStringList cells{toQString(item.text)};
-            for (const auto& sub : item.subItems)
-                cells << toQString(sub.text);
-            rows << new QTreeWidgetItem(cells);
-        }
-        list_->addTopLevelItems(rows);
+        for (const auto& item : model.items)
+            rows << new QTreeWidgetItem(cellsOf(item));
+        list->addTopLevelItems(rows);
     }
-    QTreeWidgetItem* selected =
-        model.selected >= 1 ? list_->topLevelItem(model.selected - 1) : nullptr;
-    if (list_->currentItem() != selected) {
-        list_->setCurrentItem(selected);
-        if (selected)
-            list_->scrollToItem(selected);
-    }
+    showSelected(list, model.selected);
+    if (list->isVisibleTo(this) != model.Visible)
+        list->setVisible(model.Visible);
     syncingList_ = false;
 }
 
@@ -140,7 +145,8 @@ void RaraView::refresh()
     const auto buttons = buttonsOf(*window);
     for (std::size_t i = 0; i < buttons.size(); ++i)
         sync(buttons_[i], *buttons[i]);
-    syncList(*window);
+    syncList(list_, window->ListView1);
+    syncList(items_, window->ListView2);
     strip_->setPrinted(window->Picture1.printed);
     ticker_.setRunning(window->Timer1.Enabled);
 }

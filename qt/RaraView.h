@@ -10,13 +10,15 @@ class QTreeWidget;
 
 namespace kx {
 
-// The main window: status lines, the server list, the strip and the buttons.
+// The main window: status lines, the server list or the player's items, the
+// strip and the buttons.
 class RaraView final : public FormView<frmRara> {
 public:
     RaraView(Game& game, frmRara& window);
     void refresh() override;
 
     QTreeWidget* serverList() const { return list_; }
+    QTreeWidget* itemList() const { return items_; }
     StripWidget* strip() const { return strip_; }
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
@@ -26,12 +28,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildList(const frmRara& window);
-    void syncList(const frmRara& window);
+    QTreeWidget* buildList(const ListView& model);
+    void syncList(QTreeWidget* list, const ListView& model);
 
     std::array<QLabel*, 11> labels_{};
     std::array<QPushButton*, 7> buttons_{};
     QTreeWidget* list_ = nullptr;
+    QTreeWidget* items_ = nullptr;
     StripWidget* strip_ = nullptr;
     StripTicker ticker_;
     bool syncingList_ = false;

@@ -1,7 +1,9 @@
 #include "ViewFactory.h"
 
+#include "FinanceView.h"
 #include "PagerView.h"
 #include "RaraView.h"
+#include "ShopView.h"
 #include "TerminalView.h"
 
 namespace kx {
@@ -10,8 +12,10 @@ namespace kx {
 FramelessView* makeView(Game& game, Window& window)
 {
     switch (window.kind()) {
+    case WindowKind::Finance: return new FinanceView(game, static_cast<frmFinance&>(window));
     case WindowKind::Pager: return new PagerView(game, static_cast<frmPager&>(window));
     case WindowKind::Terminal: return new TerminalView(game, static_cast<frmTerminal&>(window));
+    case WindowKind::Shop: return new ShopView(game, static_cast<frmShop&>(window));
     case WindowKind::Rara: return new RaraView(game, static_cast<frmRara&>(window));
     }
     return nullptr;

@@ -3,6 +3,7 @@
 #include "Look.h"
 #include "TextCodec.h"
 
+#include <QAbstractItemView>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,6 +19,30 @@ int engineShift(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+void reportPicks(QAbstractItemView* list, const bool& syncing, std::function<void(int row)> pick)
+{
+    // Keys move the current row without a click, and a click on the current row
+    // moves nothing: both report.  A click that moves the row reports it twice,
+    // which an ItemClick handler takes as once.
+    QObject::connect(list->selectionModel(), &QItemSelectionModel::currentChanged, list,
+                     [&syncing, pick](const QModelIndex& current) {
+                         if (!syncing && current.isValid())
+                             pick(current.row() + 1);
+                     });
+    QObject::connect(list, &QAbstractItemView::clicked, list,
+                     [pick](const QModelIndex& index) { pick(index.row() + 1); });
+}
+
+void showSelected(QAbstractItemView* list, int selected)
+{
+    const QModelIndex row = selected >= 1 ? list->model()->index(selected - 1, 0) : QModelIndex();
+    if (list->currentIndex() == row)
+        return;
+    list->setCurrentIndex(row);
+    if (row.isValid())
+        list->scrollTo(row);
 }
 
 StripWidget::StripWidget(FontRole font, QWidget* parent) : QWidget(parent), font_(font)

@@ -8,12 +8,21 @@
 #include <functional>
 #include <vector>
 
+class QAbstractItemView;
+
 namespace kx {
 
 // Mouse buttons and modifier keys as the engine counts them (1 left, 2 right,
 // 4 middle; 1 Shift, 2 Ctrl, 4 Alt).
 int engineButtons(Qt::MouseButtons buttons);
 int engineShift(Qt::KeyboardModifiers modifiers);
+
+// Hands `pick` the row (from 1) the player clicks or moves to in `list`, as a
+// list view's ItemClick reports it; rows the view selects itself while
+// `syncing` is set are not the player's and go unreported.
+void reportPicks(QAbstractItemView* list, const bool& syncing, std::function<void(int row)> pick);
+// Makes the engine's selected row (from 1; 0 for none) the list's current one, in view.
+void showSelected(QAbstractItemView* list, int selected);
 
 // A picture box: draws what the engine printed into it and reports the mouse.
 class StripWidget : public QWidget {

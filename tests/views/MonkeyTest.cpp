@@ -1,9 +1,14 @@
 #include "ViewHarness.h"
 
+#include "economy/frmShop.h"
+#include "qt/FinanceView.h"
+#include "qt/ShopView.h"
 #include "qt/TerminalView.h"
 #include "qt/TextCodec.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -30,7 +35,9 @@ class MonkeyTest : public QObject {
         // Waits run at a hundredth of their length so many of them fit in one run.
         h.newGame("neo", 0.01);
         h.choosePager = [this](auto&, bool asks) { return roll(5) == 0 ? 0 : asks ? 2 + roll(2) : 1; };
-        h.chooseInput = [this](auto&) { return pick({"", "neo", "Tavrik", "qelvun", " a ", "micro"}); };
+        h.chooseInput = [this](auto&) {
+            return pick({"", "neo", "Tavrik", "qelvun", " a ", "micro", "500", "$2,000"});
+        };
     }
 
     // Half the time the line a player who knows the answers would type next.
@@ -86,10 +93,40 @@ class MonkeyTest : public QObject {
         }
     }
 
+    void onShop(ShopView& view)
+    {
+        QListWidget* list = view.list(1 + roll(2));
+        switch (roll(4)) {
+        case 0: QTest::mouseClick(view.button(1 + roll(2)), Qt::LeftButton); break;
+        case 1: view.close(); break;
+        default:
+            if (list->count() > 0) {
+                QListWidgetItem* entry = list->item(roll(list->count()));
+                list->scrollToItem(entry);
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualItemRect(entry).center());
+            }
+        }
+    }
+
+    // The finances window runs modally: the player's hand there comes from a timer.
+    void onFinance()
+    {
+        auto* view = dynamic_cast<FinanceView*>(QApplication::activeModalWidget());
+        if (view && roll(4) == 0)
+            view->close();
+        else if (view)
+            QTest::mouseClick(view->button(1 + roll(4)), Qt::LeftButton);
+    }
+
     void randomAction()
     {
         if (!h.game || h.game->ended() || !h.rara())
             return;
+        if (const frmShop* shop = h.game->find<frmShop>(); shop && roll(3) == 0) {
+            onShop(*static_cast<ShopView*>(h.platform->viewOf(*shop)));
+            return;
+        }
         FramelessView* terminal = h.terminal() ? h.platform->viewOf(*h.terminal()) : nullptr;
         if (terminal && roll(3) != 0)
             onTerminal(*static_cast<TerminalView*>(terminal));
@@ -107,6 +144,12 @@ private slots:
         const int seed = qEnvironmentVariableIntValue("KESTRIX_MONKEY_SEED"); // 0 when not set
         qInfo("Monkey seed %d", seed);
         dice.seed(seed);
+        // A timer does not fire again while its own handler runs, and a click in
+        // the finances window may run a long while: each tick acts from a timer of its own.
+        QTimer financeHand;
+        connect(&financeHand, &QTimer::timeout, this,
+                [this] { QTimer::singleShot(0, h.platform.get(), [this] { onFinance(); }); });
+        financeHand.start(7);
         startGame();
         for (int step = 0; step < 1500; ++step) {
             if (h.game->ended())

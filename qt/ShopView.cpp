@@ -1,0 +1,133 @@
+#include "ShopView.h"
+
+#include "Look.h"
+#include "TextCodec.h"
+#include "Widgets.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QStyle>
+
+namespace kx {
+
+namespace {
+
+constexpr int kIconSize = 32;
+// The entry's picture number, kept to tell a changed entry from the same one.
+constexpr int kPictureRole = Qt::UserRole;
+
+std::array<const Label*, 7> labelsOf(const frmShop& w)
+{
+    return {&w.Label1, &w.Label2, &w.Label3, &w.Label4, &w.Label5, &w.Label6, &w.Label7};
+}
+
+} // namespace
+
+ShopView::ShopView(Game& game, frmShop& window) : FormView(game, window)
+{
+    addTitleStrip(window.Label8, &frmShop::Label8_MouseDown);
+    addMark("_", window.Label10, &frmShop::Label10_Click);
+    addMark("x", window.Label9, &frmShop::Label9_Click);
+
+    const auto labels = labelsOf(window);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels_[i] = makeLabel(*labels[i]);
+    // The name lines are two high: a long name goes on below.
+    for (QLabel* name : {labels_[1], labels_[5]}) {
+        name->setWordWrap(true);
+        name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    buttons_ = {addButton(window.Command1, &frmShop::Command1_Click),
+                addButton(window.Command2, &frmShop::Command2_Click)};
+    lists_ = {buildList(window.ListView1, &frmShop::ListView1_ItemClick),
+              buildList(window.ListView2, &frmShop::ListView2_ItemClick)};
+    for (std::size_t i = 0; i < pictures_.size(); ++i) {
+        pictures_[i] = new QLabel(this);
+        pictures_[i]->setScaledContents(true);
+    }
+    pictures_[0]->setGeometry(look::pixels(window.Picture1.rect));
+    pictures_[1]->setGeometry(look::pixels(window.Picture2.rect));
+    refresh();
+}
+
+QListWidget* ShopView::buildList(const ListView& model, void (frmShop::*click)(int))
+{
+    auto* list = new QListWidget(this);
+    list->setGeometry(look::pixels(model.rect));
+    list->setViewMode(QListView::IconMode);
+    list->setMovement(QListView::Static);
+    list->setResizeMode(QListView::Adjust);
+    list->setIconSize({kIconSize, kIconSize});
+    list->setWordWrap(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Two entries to a row, each with room for a name of three lines under its
+    // picture; a scroll bar coming up leaves them two.
+    list->ensurePolished();
+    const int inner = list->width() - 2 * list->frameWidth() -
+                      list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    list->setGridSize({inner / 2, kIconSize + 4 + 3 * list->fontMetrics().lineSpacing()});
+    reportPicks(list, syncingLists_, [this, click](int row) {
+        handle([this, click, row] { (form()->*click)(row); });
+    });
+    return list;
+}
+
+const QIcon& ShopView::itemIcon(int picture)
+{
+    const auto known = icons_.find(picture);
+    if (known != icons_.end())
+        return known->second;
+    const QString file = toQString(game_.platform().programFolder()) +
+                         QString::asprintf("/items/item%02d.png", picture);
+    const QPixmap pixmap(file);
+    return icons_[picture] = pixmap.isNull() ? QIcon() : QIcon(pixmap);
+}
+
+void ShopView::syncList(QListWidget* list, const ListView& model)
+{
+    bool same = list->count() == static_cast<int>(model.items.size());
+    for (int i = 0; same && i < list->count(); ++i)
+        same = list->item(i)->text() == toQString(model.items[i].text) &&
+               list->item(i)->data(kPictureRole).toInt() == model.items[i].Icon;
+    if (!same) {
+        list->clear();
+        for (const auto& entry : model.items) {
+            auto* row = new QListWidgetItem(itemIcon(entry.Icon), toQString(entry.text), list);
+            row->setData(kPictureRole, entry.Icon);
+            row->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        }
+    }
+    showSelected(list, model.selected);
+}
+
+void ShopView::syncPicture(int number, const PictureBox& box)
+{
+    std::string& shown = pictureFiles_[number - 1];
+    if (shown == box.Picture)
+        return;
+    shown = box.Picture;
+    // A file that is not a picture draws nothing, like no file.
+    pictures_[number - 1]->setPixmap(shown.empty() ? QPixmap() : QPixmap(toQString(shown)));
+}
+
+void ShopView::refresh()
+{
+    const frmShop* window = form();
+    if (!window)
+        return;
+    const auto labels = labelsOf(*window);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        sync(labels_[i], *labels[i]);
+    sync(buttons_[0], window->Command1);
+    sync(buttons_[1], window->Command2);
+    syncingLists_ = true;
+    syncList(lists_[0], window->ListView1);
+    syncList(lists_[1], window->ListView2);
+    syncingLists_ = false;
+    syncPicture(1, window->Picture1);
+    syncPicture(2, window->Picture2);
+}
+
+} // namespace kx
