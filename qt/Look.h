@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Colours.h"
 #include "core/Controls.h"
 #include "platform/Platform.h"
 
@@ -9,13 +10,6 @@
 
 // The plain dark look the windows wear when no skin picture covers them.
 namespace kx::look {
-
-inline const QColor kWindow{0x1c, 0x21, 0x27};
-inline const QColor kTitle{0x2b, 0x33, 0x3d};
-inline const QColor kOutline{0x4a, 0x59, 0x6a};
-inline const QColor kText{0xd8, 0xde, 0xe6};
-inline const QColor kStrip{0x0b, 0x0e, 0x11};
-inline const QColor kStripText{0x7c, 0xf0, 0x8a};
 
 // A control's place in pixels from its designed place in twips.
 QRect pixels(const Rect& twips);

@@ -2,15 +2,15 @@
 // and the accents that tell the items apart at a glance.
 #pragma once
 
-#include <QColor>
+#include "qt/Colours.h"
 
 namespace kx::art {
 
-inline constexpr QColor windowBack{0x1c, 0x21, 0x27};
-inline constexpr QColor titleBack{0x2b, 0x33, 0x3d};
-inline constexpr QColor frameLine{0x4a, 0x59, 0x6a};
-inline constexpr QColor paleText{0xd8, 0xde, 0xe6};
-inline constexpr QColor stripGreen{0x7c, 0xf0, 0x8a};
+inline constexpr QColor windowBack = look::kWindow;
+inline constexpr QColor titleBack = look::kTitle;
+inline constexpr QColor frameLine = look::kOutline;
+inline constexpr QColor paleText = look::kText;
+inline constexpr QColor stripGreen = look::kStripText;
 inline constexpr QColor ink{0x0a, 0x0d, 0x11};
 
 inline constexpr QColor slate{0x7a, 0x86, 0x95};
