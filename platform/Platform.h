@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace kx {
@@ -32,6 +33,17 @@ public:
     virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) = 0;
 
+    // File dialogs: the file chosen, or an empty path when the player cancelled.
+    // `filter` reads "Kestrix Games (*.kxg)".
+    virtual std::filesystem::path openFileDialog(const std::string& title,
+                                                 const std::filesystem::path& folder,
+                                                 const std::string& filter) = 0;
+    virtual std::filesystem::path saveFileDialog(const std::string& title,
+                                                 const std::filesystem::path& folder,
+                                                 const std::string& filter) = 0;
+    // Opens a document with the desktop's program for it; false when none could.
+    virtual bool openDocument(const std::filesystem::path& file) = 0;
+
     // A window object was created (build its view) or is going away (drop its view).
     virtual void windowLoaded(Window& window) = 0;
     virtual void windowUnloaded(Window& window) = 0;
@@ -41,6 +53,8 @@ public:
     virtual void minimiseWindow(Window& window) = 0;
     // Moves the window with the mouse, as if its caption had been pressed.
     virtual void dragWindow(Window& window) = 0;
+    // Keeps the window above every other one, or lets it go back among them.
+    virtual void setTopmost(Window& window, bool topmost) = 0;
 
     // Width in pixels of `text` printed in the given font.
     virtual double textWidth(FontRole font, const std::string& text) = 0;
@@ -50,6 +64,9 @@ public:
     virtual void playSound(const std::string& path) = 0;
     // The folder the program was started from, without a trailing separator.
     virtual std::string programFolder() = 0;
+    // A folder this user may write to, for the files the game keeps when the
+    // program's own folder is read-only; it exists once this returns.
+    virtual std::filesystem::path dataFolder() = 0;
 
     // The game state changed: views redraw what differs from what they show.
     virtual void refreshViews() = 0;

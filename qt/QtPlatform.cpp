@@ -7,7 +7,11 @@
 #include "core/Game.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QAudioDevice>
 #include <QClipboard>
 #include <QDate>
@@ -124,6 +128,44 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
     return accepted && guard ? fromQString(dialog.textValue()) : std::string{};
 }
 
+std::filesystem::path QtPlatform::fileDialog(bool saving, const std::string& title,
+                                             const std::filesystem::path& folder,
+                                             const std::string& filter)
+{
+    if (quitting_)
+        return {};
+    // Qt's own dialog, so that it runs modally in this process on every desktop.
+    QFileDialog dialog(mainView(), toQString(title), QFile::decodeName(folder.c_str()),
+                       toQString(filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    QPointer<QFileDialog> guard(&dialog);
+    if (dialog.exec() != QDialog::Accepted || !guard || dialog.selectedFiles().isEmpty())
+        return {};
+    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().front()).toStdString());
+}
+
+std::filesystem::path QtPlatform::openFileDialog(const std::string& title,
+                                                 const std::filesystem::path& folder,
+                                                 const std::string& filter)
+{
+    return fileDialog(false, title, folder, filter);
+}
+
+std::filesystem::path QtPlatform::saveFileDialog(const std::string& title,
+                                                 const std::filesystem::path& folder,
+                                                 const std::string& filter)
+{
+    return fileDialog(true, title, folder, filter);
+}
+
+bool QtPlatform::openDocument(const std::filesystem::path& file)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(file.c_str())));
+}
+
 void QtPlatform::windowLoaded(Window& window)
 {
     FramelessView* view = makeView(*game_, window);
@@ -198,6 +240,18 @@ void QtPlatform::dragWindow(Window& window)
         view->beginDrag();
 }
 
+void QtPlatform::setTopmost(Window& window, bool topmost)
+{
+    FramelessView* view = viewOf(window);
+    if (!view || view->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
+        return;
+    // Changing a window's flags hides it: show it again as it was.
+    const bool shown = view->isVisible();
+    view->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (shown)
+        view->show();
+}
+
 double QtPlatform::textWidth(FontRole font, const std::string& text)
 {
     return QFontMetricsF(look::stripFont(font)).horizontalAdvance(toQString(text));
@@ -213,6 +267,13 @@ void QtPlatform::playSound(const std::string& path)
     sound_->stop();
     sound_->setSource(QUrl::fromLocalFile(file));
     sound_->play();
+}
+
+std::filesystem::path QtPlatform::dataFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
 
 std::string QtPlatform::programFolder()

@@ -45,21 +45,30 @@ public:
     std::string timeText() override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
+    std::filesystem::path openFileDialog(const std::string& title, const std::filesystem::path& folder,
+                                         const std::string& filter) override;
+    std::filesystem::path saveFileDialog(const std::string& title, const std::filesystem::path& folder,
+                                         const std::string& filter) override;
+    bool openDocument(const std::filesystem::path& file) override;
     void windowLoaded(Window& window) override;
     void windowUnloaded(Window& window) override;
     void showWindow(Window& window) override;
     void runModal(Window& window) override;
     void minimiseWindow(Window& window) override;
     void dragWindow(Window& window) override;
+    void setTopmost(Window& window, bool topmost) override;
     double textWidth(FontRole font, const std::string& text) override;
     void setClipboardText(const std::string& text) override;
     void playSound(const std::string& path) override;
     std::string programFolder() override;
+    std::filesystem::path dataFolder() override;
     void refreshViews() override;
     void atSafePoint() override;
     void quit() override;
 
 private:
+    std::filesystem::path fileDialog(bool saving, const std::string& title,
+                                     const std::filesystem::path& folder, const std::string& filter);
     static std::function<void()> defaultEnd();
     // Runs a nested loop until `quit` or the end of the program stops it.
     void runLoop(QEventLoop& loop);

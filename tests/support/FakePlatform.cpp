@@ -23,6 +23,19 @@ std::string FakePlatform::inputBox(const std::string& prompt, const std::string&
     return answer;
 }
 
+std::filesystem::path FakePlatform::answerFileDialog(FileDialog dialog)
+{
+    events.push_back((dialog.saving ? "save " : "open ") + dialog.title);
+    fileDialogs.push_back(std::move(dialog));
+    if (fileAnswers.empty()) {
+        ADD_FAILURE() << "Unscripted file dialog \"" << fileDialogs.back().title << '"';
+        return {};
+    }
+    std::filesystem::path answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
 void FakePlatform::runModal(kx::Window& window)
 {
     kx::Game& game = window.game();

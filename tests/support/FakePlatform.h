@@ -17,12 +17,15 @@ enum Press : int { Close = 0, Okay = 1, Yes = 2, No = 3 };
 // A message shown, and whether it offered "Yes" and "No".
 struct PagerMessage { std::string text; bool yes = false, no = false; };
 struct InputRequest { std::string prompt, title, defaultText; };
+struct FileDialog { bool saving; std::string title; std::filesystem::path folder; std::string filter; };
 
 // What the engine asked of the fake window system, in order.
 struct PlatformRecords {
     std::vector<InputRequest> inputs;
     std::vector<PagerMessage> messages;
     std::vector<double> waited; // the seconds of each wait
+    std::vector<FileDialog> fileDialogs;
+    std::vector<std::filesystem::path> opened; // documents handed to the desktop
     // "show <caption>", "pager <text>", "modal <caption>", "input <title>", "quit"
     std::vector<std::string> events;
     int refreshCalls = 0, safePoints = 0, eventRuns = 0;
@@ -38,6 +41,8 @@ public:
     // window events run; they may press buttons, close windows or replace themselves.
     std::deque<std::string> inputAnswers;
     std::deque<int> pagerPresses; // a Press each
+    std::deque<std::filesystem::path> fileAnswers; // an empty path cancels
+    std::filesystem::path data = std::filesystem::temp_directory_path(); // the writable folder
     std::function<void(kx::frmPager&)> whilePagerShows;
     std::function<void(const InputRequest&)> whileInputShows;
     std::function<void(kx::Window&)> whileModal;
@@ -76,21 +81,43 @@ public:
     std::string timeText() override { return "12:30:00 PM"; }
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
+    std::filesystem::path openFileDialog(const std::string& title, const std::filesystem::path& folder,
+                                         const std::string& filter) override
+    {
+        return answerFileDialog({false, title, folder, filter});
+    }
+    std::filesystem::path saveFileDialog(const std::string& title, const std::filesystem::path& folder,
+                                         const std::string& filter) override
+    {
+        return answerFileDialog({true, title, folder, filter});
+    }
+    bool openDocument(const std::filesystem::path& file) override
+    {
+        opened.push_back(file);
+        return true;
+    }
     void windowLoaded(kx::Window&) override {}
     void windowUnloaded(kx::Window& window) override { if (&window == pagerUp_) pagerUp_ = nullptr; }
     void showWindow(kx::Window& window) override { events.push_back("show " + window.Caption()); }
     void runModal(kx::Window& window) override;
     void minimiseWindow(kx::Window&) override {}
     void dragWindow(kx::Window&) override {}
+    void setTopmost(kx::Window& window, bool topmost) override
+    {
+        events.push_back((topmost ? "topmost " : "not topmost ") + window.Caption());
+    }
     double textWidth(kx::FontRole, const std::string& text) override { return charWidth * text.size(); }
     void setClipboardText(const std::string&) override {}
     void playSound(const std::string& path) override { sounds.push_back(path); }
     std::string programFolder() override { return "/kestrix"; }
+    std::filesystem::path dataFolder() override { return data; }
     void refreshViews() override { ++refreshCalls; }
     void atSafePoint() override { ++safePoints; }
     void quit() override { events.push_back("quit"); }
 
 private:
+    std::filesystem::path answerFileDialog(FileDialog dialog);
+
     const kx::Window* pagerUp_ = nullptr; // the message showing, once recorded
 };
 

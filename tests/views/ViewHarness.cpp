@@ -1,6 +1,7 @@
 #include "ViewHarness.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QPushButton>
 #include <QTest>
@@ -58,6 +59,8 @@ void ViewHarness::answerModal()
             QTest::mouseClick(pager->button(answer), Qt::LeftButton);
         else
             pager->close();
+    } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+        files->reject(); // the player thinks better of it
     } else if (auto* box = qobject_cast<QInputDialog*>(modal)) {
         box->setTextValue(chooseInput(box->windowTitle()));
         box->accept();
