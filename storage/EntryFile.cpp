@@ -119,8 +119,9 @@ std::error_code PutEntry(const std::string& section, const std::string& key,
     if (lines.size() > kMaxEntryFileLines)
         return std::make_error_code(std::errc::file_too_large);
 
-    // The last header counts, and within the lines after it up to the next
-    // header, the last line of the key.
+    // The last header counts, and the last line of the key among the lines under
+    // any header of the section, so a section written twice by hand still gets
+    // its key replaced, not added once more.
     std::size_t headerLine = lines.size();
     std::size_t keyLine = lines.size();
     bool inSection = false;
@@ -128,7 +129,6 @@ std::error_code PutEntry(const std::string& section, const std::string& key,
         const std::string lower = LowerCase(lines[i]);
         if (contains(lower, header)) {
             headerLine = i;
-            keyLine = lines.size();
             inSection = true;
         } else if (contains(lower, "[")) {
             inSection = false;

@@ -23,13 +23,13 @@ std::string GetEntry(const std::string& section, const std::string& key,
                      const std::filesystem::path& file);
 
 /// Writes key=value into section, section and key trimmed and lower-cased, the
-/// value as given.  The last header of the section and the last line of the key
-/// within it count: that line is replaced, or the entry goes right after the
-/// header, or the header and the entry are appended.  Every other line is kept
-/// and each is written back with CR LF.  A missing file is created; a file of
-/// more than kMaxEntryFileLines lines is a failure and stays as it was.  The
-/// file is replaced atomically.  eachLine runs after every line read and every
-/// line searched, so the window events can run meanwhile.
+/// value as given.  The last line of the key under a header of the section
+/// counts and is replaced; without one the entry goes right after the last
+/// header, and without a header the header and the entry are appended.  Every
+/// other line is kept and each is written back with CR LF.  A missing file is
+/// created; a file of more than kMaxEntryFileLines lines is a failure and stays
+/// as it was.  The file is replaced atomically.  eachLine runs after every line
+/// read and every line searched, so the window events can run meanwhile.
 std::error_code PutEntry(const std::string& section, const std::string& key,
                          const std::string& value, const std::filesystem::path& file,
                          const std::function<void()>& eachLine = {});

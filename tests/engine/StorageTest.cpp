@@ -67,7 +67,7 @@ protected:
 
 // A fresh file lists the entries newest first under one header; a key written
 // again keeps its place.  Other lines stay byte for byte but end in CR LF; the
-// last header and the last key line after it count.
+// last header and the last key line under the section's headers count.
 TEST_F(StorageFiles, PutEntryRewritesOnlyItsEntry)
 {
     using Put = std::array<std::string, 3>;
@@ -81,6 +81,8 @@ TEST_F(StorageFiles, PutEntryRewritesOnlyItsEntry)
         {"[S]\r\nk=1\r\n[s]\r\nk=2\r\nk=3\r\n[t]\r\nk=4\r\n", {{"s", "k", "v"}},
          "[S]\r\nk=1\r\n[s]\r\nk=2\r\nk=v\r\n[t]\r\nk=4\r\n"},
         {"  [S]  \r\nK=1\r\n", {{"s", "k", "v"}}, "  [S]  \r\nk=v\r\n"},
+        {"[s]\r\nk=1\r\n[t]\r\n[s]\r\nx=2\r\n", {{"s", "k", "v"}},
+         "[s]\r\nk=v\r\n[t]\r\n[s]\r\nx=2\r\n"},
         {"[s]\r\nk =1\r\n", {{"s", "k", "v"}}, "[s]\r\nk=v\r\nk =1\r\n"}, // "k =" is another key
         {"[t]\r\nk=1", {{"s", "k", "v"}}, "[t]\r\nk=1\r\n[s]\r\nk=v\r\n"},
         {"a\n\n", {{"s", "k", "v"}}, "a\r\n\r\n[s]\r\nk=v\r\n"}};
