@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -41,7 +40,11 @@ std::error_code readBytes(const std::filesystem::path& file, std::string& bytes)
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return lastError();
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Read through the stream, not its buffer: a failing read (a folder, a
+    // bad disk) then marks the stream instead of throwing.
+    char block[4096];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return lastError();
     return {};
