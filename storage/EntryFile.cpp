@@ -1,0 +1,160 @@
+#include "EntryFile.h"
+
+#include "AtomicFile.h"
+#include "core/Numbers.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <limits>
+#include <vector>
+
+namespace kx {
+
+namespace {
+
+std::string trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// The streams keep no error of their own; the number the player sees is the
+// one the system left when opening or reading failed.
+std::error_code lastError()
+{
+    return errno != 0 ? std::error_code(errno, std::generic_category())
+                      : std::make_error_code(std::errc::io_error);
+}
+
+std::error_code readBytes(const std::filesystem::path& file, std::string& bytes)
+{
+    errno = 0;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return lastError();
+    // Read through the stream, not its buffer: a failing read (a folder, a
+    // bad disk) then marks the stream instead of throwing.
+    char block[4096];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        return lastError();
+    return {};
+}
+
+// Splits at CR LF, a lone CR or a lone LF, so a file edited elsewhere reads the
+// same.  The end of the last line needs no line break.  Stops once more than
+// maxLines lines are read.
+std::vector<std::string> splitLines(const std::string& bytes,
+                                    std::size_t maxLines = std::numeric_limits<std::size_t>::max(),
+                                    const std::function<void()>& eachLine = {})
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size() && lines.size() <= maxLines) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 1;
+        if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n')
+            ++start;
+        if (eachLine)
+            eachLine();
+    }
+    return lines;
+}
+
+} // namespace
+
+std::string GetEntry(const std::string& section, const std::string& key,
+                     const std::filesystem::path& file)
+{
+    std::string bytes;
+    if (readBytes(file, bytes))
+        return {};
+    const std::string wantedSection = LowerCase(section);
+    const std::string wantedKey = LowerCase(key);
+    const std::vector<std::string> lines = splitLines(bytes);
+    for (auto line = lines.begin(); line != lines.end(); ++line) {
+        const std::string header = LowerCase(trimmed(*line));
+        const std::size_t open = header.find('[');
+        // "[x]" names x; a line of one character names nothing.
+        if (open == std::string::npos || header.size() < 2 ||
+            header.substr(open + 1, header.size() - 2) != wantedSection)
+            continue;
+        for (++line; line != lines.end(); ++line) {
+            const std::string entry = trimmed(*line);
+            if (contains(entry, "]"))
+                return {};
+            const std::size_t equals = entry.find('=');
+            if (equals != std::string::npos && LowerCase(entry.substr(0, equals)) == wantedKey)
+                return trimmed(entry.substr(equals + 1));
+        }
+        return {};
+    }
+    return {};
+}
+
+std::error_code PutEntry(const std::string& section, const std::string& key,
+                         const std::string& value, const std::filesystem::path& file,
+                         const std::function<void()>& eachLine)
+{
+    const std::string header = "[" + LowerCase(trimmed(section)) + "]";
+    const std::string keyPart = LowerCase(trimmed(key)) + "=";
+
+    std::error_code error;
+    const bool exists = std::filesystem::exists(file, error);
+    if (error)
+        return error;
+    std::string bytes;
+    if (exists)
+        error = readBytes(file, bytes);
+    if (error)
+        return error;
+    std::vector<std::string> lines = splitLines(bytes, kMaxEntryFileLines, eachLine);
+    if (lines.size() > kMaxEntryFileLines)
+        return std::make_error_code(std::errc::file_too_large);
+
+    // The last header counts, and the last line of the key among the lines under
+    // any header of the section, so a section written twice by hand still gets
+    // its key replaced, not added once more.
+    std::size_t headerLine = lines.size();
+    std::size_t keyLine = lines.size();
+    bool inSection = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string lower = LowerCase(lines[i]);
+        if (contains(lower, header)) {
+            headerLine = i;
+            inSection = true;
+        } else if (contains(lower, "[")) {
+            inSection = false;
+        } else if (inSection && contains(lower, keyPart)) {
+            keyLine = i;
+        }
+        if (eachLine)
+            eachLine();
+    }
+
+    const std::string entry = keyPart + value;
+    if (keyLine < lines.size()) {
+        lines[keyLine] = entry;
+    } else if (headerLine < lines.size()) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(headerLine) + 1, entry);
+    } else {
+        lines.push_back(header);
+        lines.push_back(entry);
+    }
+    std::string contents;
+    for (const std::string& line : lines)
+        contents += line + "\r\n";
+    return WriteFileAtomically(file, contents);
+}
+
+} // namespace kx

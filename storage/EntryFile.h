@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <system_error>
+
+namespace kx {
+
+// Settings-style text files of "[section]" headers and "key=value" lines, as
+// the saved games and the score list keep them.  Bytes are Windows-1252 and
+// never converted; lines may end in CR LF, CR or LF; "blanks" are spaces.
+
+// The most lines a file may hold for PutEntry to rewrite it.
+inline constexpr std::size_t kMaxEntryFileLines = 9000;
+
+/// The value of key in section: the first section whose header names it
+/// (letter case ignored) and in it the first line whose text before the first
+/// "=" is the key (letter case ignored, blanks not trimmed, so "key =" is not
+/// the key), its value trimmed.  A line holding "]" ends the section.  A missing
+/// file, section or key gives the empty text.
+std::string GetEntry(const std::string& section, const std::string& key,
+                     const std::filesystem::path& file);
+
+/// Writes key=value into section, section and key trimmed and lower-cased, the
+/// value as given.  The last line of the key under a header of the section
+/// counts and is replaced; without one the entry goes right after the last
+/// header, and without a header the header and the entry are appended.  Every
+/// other line is kept and each is written back with CR LF.  A missing file is
+/// created; a file of more than kMaxEntryFileLines lines is a failure and stays
+/// as it was.  The file is replaced atomically.  eachLine runs after every line
+/// read and every line searched, so the window events can run meanwhile.
+std::error_code PutEntry(const std::string& section, const std::string& key,
+                         const std::string& value, const std::filesystem::path& file,
+                         const std::function<void()>& eachLine = {});
+
+} // namespace kx

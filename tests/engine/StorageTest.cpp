@@ -1,0 +1,167 @@
+#include "storage/AtomicFile.h"
+#include "storage/EntryFile.h"
+#include "storage/Scramble.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace kxtest {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+const std::error_code ok;
+
+// Shifting stays on the wheel of 1 to 255: a sum of exactly 255 keeps 255, one
+// more wraps to 1, and the key starts again at its first letter.
+TEST(StorageScramble, PinnedPairsAndRoundTrips)
+{
+    const struct { std::string text, key, encoded; } pinned[] = {
+        {"2000", "qelvun", "\xa3\x95\x9c\xa6"}, {"\x8e\x8f\xff", "qqq", "\xff\x01q"},
+        {"aaaaa", "ab", "\xc2\xc3\xc2\xc3\xc2"}, {"abc", "", "abc"},
+        {"a\0a"s, "qq", "\xd2\0\xd2"s}}; // a 0 has no place on the wheel and stays
+    for (const auto& [text, key, encoded] : pinned) {
+        EXPECT_EQ(kx::Scramble(text, key, true), encoded) << ::testing::PrintToString(text);
+        EXPECT_EQ(kx::Scramble(encoded, key, false), text) << ::testing::PrintToString(text);
+    }
+    std::string codes; // every code, and enough of them to reuse any key
+    for (int code = 1; code <= 255 * 2; ++code)
+        codes += static_cast<char>(code <= 255 ? code : 511 - code);
+    for (const std::string key : {"qelvun", "\xff", "\x01\xfe\x80", "a key longer than seven"})
+        EXPECT_EQ(kx::Scramble(kx::Scramble(codes, key, true), key, false), codes) << key;
+}
+
+// Each test works in a folder of its own, removed afterwards.
+class StorageFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    void write(const std::string& bytes) const { std::ofstream(file, std::ios::binary) << bytes; }
+    std::string read() const
+    {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    std::size_t files() const
+    {
+        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    }
+
+    const fs::path folder = fs::temp_directory_path() /
+        ("kestrix-" + std::to_string(::getpid()) + "-" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const fs::path file = folder / "game.kxg";
+};
+
+// A fresh file lists the entries newest first under one header; a key written
+// again keeps its place.  Other lines stay byte for byte but end in CR LF; the
+// last header and the last key line under the section's headers count.
+TEST_F(StorageFiles, PutEntryRewritesOnlyItsEntry)
+{
+    using Put = std::array<std::string, 3>;
+    const struct { std::string before; std::vector<Put> puts; std::string after; } cases[] = {
+        {"", {{"Game", "Alias", "Neo"}, {" game ", "FUNDS ", "20"}, {"GAME", "day", "3"}},
+         "[game]\r\nday=3\r\nfunds=20\r\nalias=Neo\r\n"},
+        {"[game]\r\nday=3\r\nfunds=20\r\n", {{"game", "Funds", "1.5"}},
+         "[game]\r\nday=3\r\nfunds=1.5\r\n"},
+        {"; note\n[other]\nk=1\r[s]\rx=2\n", {{"s", "k", "v"}},
+         "; note\r\n[other]\r\nk=1\r\n[s]\r\nk=v\r\nx=2\r\n"},
+        {"[S]\r\nk=1\r\n[s]\r\nk=2\r\nk=3\r\n[t]\r\nk=4\r\n", {{"s", "k", "v"}},
+         "[S]\r\nk=1\r\n[s]\r\nk=2\r\nk=v\r\n[t]\r\nk=4\r\n"},
+        {"  [S]  \r\nK=1\r\n", {{"s", "k", "v"}}, "  [S]  \r\nk=v\r\n"},
+        {"[s]\r\nk=1\r\n[t]\r\n[s]\r\nx=2\r\n", {{"s", "k", "v"}},
+         "[s]\r\nk=v\r\n[t]\r\n[s]\r\nx=2\r\n"},
+        {"[s]\r\nk =1\r\n", {{"s", "k", "v"}}, "[s]\r\nk=v\r\nk =1\r\n"}, // "k =" is another key
+        {"[t]\r\nk=1", {{"s", "k", "v"}}, "[t]\r\nk=1\r\n[s]\r\nk=v\r\n"},
+        {"a\n\n", {{"s", "k", "v"}}, "a\r\n\r\n[s]\r\nk=v\r\n"}};
+    for (const auto& c : cases) {
+        fs::remove(file);
+        if (!c.before.empty())
+            write(c.before);
+        for (const auto& [section, key, value] : c.puts)
+            EXPECT_EQ(kx::PutEntry(section, key, value, file), ok) << key;
+        EXPECT_EQ(read(), c.after) << ::testing::PrintToString(c.before);
+        EXPECT_EQ(files(), 1u);
+    }
+}
+
+// The first matching section and in it the first matching key win; a line
+// holding "]" ends the section.
+TEST_F(StorageFiles, GetEntryFindsTheFirstMatch)
+{
+    EXPECT_EQ(kx::GetEntry("g", "a", file), "");
+    const struct { std::string bytes, section, key, value; } cases[] = {
+        {"[GAME]\r\nalias=Neo\r\n", "game", "alias", "Neo"},
+        {"  [game]  \r\n  ALIAS =x\r\n alias=  Neo  \r\n", "Game", "ALIAS", "Neo"},
+        {"[g]\ra=1\ra=2\n[g]\na=3", "g", "a", "1"},
+        {"[g]\r\nb=1\r\n[h]\r\n[g]\r\na=3\r\n", "g", "a", ""},
+        {"[g]\r\nx]\r\na=1\r\n", "g", "a", ""}, {"[h]\r\na=1\r\n", "g", "a", ""},
+        {"[g]\r\nb=1\r\n", "g", "a", ""}, {"[g]\r\na=b=c\r\n", "g", "a", "b=c"}};
+    for (const auto& c : cases) {
+        write(c.bytes);
+        EXPECT_EQ(kx::GetEntry(c.section, c.key, file), c.value)
+            << ::testing::PrintToString(c.bytes);
+    }
+}
+
+// 9000 lines are the most a file may hold to be rewritten; a longer one is
+// refused and left alone.  Window events run once per line read and searched.
+TEST_F(StorageFiles, NineThousandLinesAtMost)
+{
+    std::string lines;
+    for (int i = 0; i < 9000; ++i)
+        lines += "x\r\n";
+    write(lines);
+    int events = 0;
+    EXPECT_EQ(kx::PutEntry("s", "k", "v", file, [&] { ++events; }), ok);
+    EXPECT_EQ(events, 2 * 9000);
+    EXPECT_EQ(read(), lines + "[s]\r\nk=v\r\n");
+    write(lines + "x");
+    EXPECT_EQ(kx::PutEntry("s", "k", "v", file), std::errc::file_too_large);
+    EXPECT_EQ(read(), lines + "x");
+}
+
+// Whichever step fails, the old file (or its absence) stays, no temporary file
+// is left behind and the failure reaches the caller.
+TEST_F(StorageFiles, AtomicWriteLeavesTheOldFileOnFailure)
+{
+    using kx::WriteStep;
+    const std::vector<WriteStep> steps = {WriteStep::Create, WriteStep::Write, WriteStep::Flush,
+                                          WriteStep::Close, WriteStep::Rename};
+    const std::string contents(10000, 'n');
+    std::vector<WriteStep> seen;
+    const auto record = [&](WriteStep step) {
+        seen.push_back(step);
+        return ok;
+    };
+    EXPECT_EQ(kx::WriteFileAtomically(file, contents, record), ok);
+    EXPECT_EQ(seen, steps);
+    EXPECT_EQ(read(), contents);
+    const std::error_code full = std::make_error_code(std::errc::no_space_on_device);
+    for (const std::string old : {"old\r\n", ""}) {
+        for (const WriteStep failing : steps) {
+            fs::remove(file);
+            if (!old.empty())
+                write(old);
+            const auto fail = [&](WriteStep step) { return step == failing ? full : ok; };
+            EXPECT_EQ(kx::WriteFileAtomically(file, contents, fail), full);
+            EXPECT_EQ(read(), old) << static_cast<int>(failing);
+            EXPECT_EQ(files(), old.empty() ? 0u : 1u) << static_cast<int>(failing);
+        }
+    }
+}
+
+} // namespace
+} // namespace kxtest
