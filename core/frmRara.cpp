@@ -7,6 +7,7 @@
 #include "economy/ItemCatalogue.h"
 #include "economy/frmFinance.h"
 #include "servers/ServerFiles.h"
+#include "storage/SavedGame.h"
 #include "terminal/frmTerminal.h"
 
 #include <algorithm>
@@ -232,6 +233,10 @@ void frmRara::Command3_Click()
     Game& g = game();
     g.platform().runModal(g.load<frmFinance>());
 }
+
+void frmRara::Command4_Click() { SaveGame(game()); }
+
+void frmRara::Command5_Click() { LoadGame(game()); }
 
 void frmRara::Command6_Click() { game().EndDay(); }
 

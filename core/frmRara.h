@@ -51,6 +51,8 @@ public:
     void Command2_Click();
     // Opens the finances window over this one.
     void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
     void Command6_Click();
     void Label1_MouseDown();
     void Label3_Click();

@@ -1,0 +1,177 @@
+#include "SavedGame.h"
+
+#include "EntryFile.h"
+#include "Scramble.h"
+#include "core/Game.h"
+#include "core/LongAction.h"
+#include "core/Numbers.h"
+#include "core/frmRara.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+
+namespace kx {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kSection = "kestrixsav";
+const char* const kScrambleKey = "qelvun";
+const char* const kFilter = "Kestrix Games (*.kxg)";
+constexpr int kHoldings = 10;
+constexpr int kBadFileName = 52; // the number a file that cannot be named reports
+
+// The saved values in the order they are written; holdings follow as "item1" to "item10".
+enum Value { Alias, Funds, Debt, Bank, Day };
+constexpr std::array<const char*, 5> kKeys{"name", "funds", "debt", "bankfunds", "daymark"};
+
+std::string holdingKey(int n) { return "item" + std::to_string(n); }
+
+std::string saveError(int number, const std::string& description)
+{
+    return "File cannot be save --- Error " + std::to_string(number) + ":  " + description;
+}
+
+bool writable(const fs::path& folder)
+{
+    std::error_code error;
+    fs::create_directories(folder, error);
+    const fs::path probe = folder / ".kestrix-write-test";
+    const bool ok = std::ofstream(probe).good();
+    fs::remove(probe, error);
+    return ok;
+}
+
+// Writes every entry into a copy beside the file, then puts the copy in its
+// place: a failure on the way leaves the old file as it was.
+std::error_code writeGame(const fs::path& file, const std::vector<std::pair<std::string, std::string>>& entries,
+                          const std::function<void()>& eachLine)
+{
+    std::error_code error;
+    fs::path scratch = file;
+    scratch += ".saving";
+    if (fs::exists(file, error))
+        fs::copy_file(file, scratch, fs::copy_options::overwrite_existing, error);
+    else
+        fs::remove(scratch, error);
+    for (const auto& [key, value] : entries) {
+        if (error)
+            break;
+        error = PutEntry(kSection, key, Scramble(value, kScrambleKey, true), scratch, eachLine);
+    }
+    if (!error)
+        fs::rename(scratch, file, error);
+    std::error_code ignored;
+    fs::remove(scratch, ignored);
+    return error;
+}
+
+// A number as saved; nothing for a text that is not a finite number.
+std::optional<float> savedNumber(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || !std::isfinite(value) || std::fabs(value) > 3.4e38)
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+fs::path KeepingFolder(Game& game)
+{
+    const fs::path program(game.platform().programFolder());
+    return writable(program) ? program : game.platform().dataFolder();
+}
+
+void SaveGame(Game& game)
+{
+    frmRara* rara = game.find<frmRara>();
+    if (!rara)
+        return;
+    const LongAction saving(*rara);
+    GameState& s = game.state;
+    if (game.ShowPager("Saving adds an extra day to your current count, do you still wish to continue?",
+                       true) == 3 || !saving)
+        return;
+    if (s.DayCount == kFinalDay) {
+        game.ShowPager("Sorry, you can not save on the final day.  Just finish the game right now", false);
+        return;
+    }
+    const fs::path folder = KeepingFolder(game) / "games";
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+    fs::path file = game.platform().saveFileDialog("Save Kestrix Game", folder, kFilter);
+    if (!saving)
+        return;
+    if (file.empty()) {
+        game.ShowPager(saveError(kBadFileName, "Bad file name or number"), false);
+        return;
+    }
+    if (!file.has_extension())
+        file += ".kxg";
+    std::vector<std::pair<std::string, std::string>> entries{
+        {kKeys[Alias], s.Alias}, {kKeys[Funds], NumberText(s.Funds)}, {kKeys[Debt], NumberText(s.Debt)},
+        {kKeys[Bank], NumberText(s.BankFunds)}, {kKeys[Day], NumberText(s.DayCount + 1)}};
+    for (int n = 1; n <= kHoldings; ++n)
+        entries.emplace_back(holdingKey(n), NumberText(s.Items[n]));
+    const std::error_code error = writeGame(file, entries, [&game] { game.DoEvents(); });
+    if (!saving)
+        return;
+    game.ShowPager(error ? saveError(error.value(), error.message()) : "Save completed successfully", false);
+}
+
+void LoadGame(Game& game)
+{
+    frmRara* rara = game.find<frmRara>();
+    if (!rara)
+        return;
+    const LongAction loading(*rara);
+    if (game.ShowPager("You will lose all current game information by opening a new one, do you wish "
+                       "to continue?", true) != 2 || !loading)
+        return;
+    const fs::path file = game.platform().openFileDialog("Open Kestrix Game",
+                                                         KeepingFolder(game) / "games", kFilter);
+    if (!loading)
+        return;
+    std::error_code error;
+    if (file.empty() || !fs::is_regular_file(file, error)) {
+        game.ShowPager("Invalid File Name", false);
+        return;
+    }
+    const auto read = [&](const std::string& key) {
+        return Scramble(GetEntry(kSection, key, file), kScrambleKey, false);
+    };
+    const std::string alias = read(kKeys[Alias]);
+    std::array<std::optional<float>, 4 + kHoldings> numbers;
+    for (int i = Funds; i <= Day; ++i)
+        numbers[i - Funds] = savedNumber(read(kKeys[i]));
+    for (int n = 1; n <= kHoldings; ++n)
+        numbers[3 + n] = savedNumber(read(holdingKey(n)));
+    const std::optional<float> day = numbers[Day - Funds];
+    const bool isGame = !alias.empty() && std::ranges::all_of(numbers, [](auto v) { return v.has_value(); }) &&
+                       *day >= 1 && *day <= kFinalDay && *day == std::floor(*day);
+    if (!isGame) {
+        game.ShowPager("That file is not a saved Kestrix game.  Nothing was changed.", false);
+        return;
+    }
+    GameState& s = game.state;
+    s.Alias = alias;
+    s.Funds = *numbers[0];
+    s.Debt = *numbers[1];
+    s.BankFunds = *numbers[2];
+    s.DayCount = *day;
+    for (int n = 1; n <= kHoldings; ++n)
+        s.Items[n] = *numbers[3 + n];
+    game.RefreshStatus();
+    if (loading)
+        game.ShowPager(s.Alias + "'s file opened correctly", false);
+}
+
+} // namespace kx

@@ -1,0 +1,122 @@
+#include "support/GameFixture.h"
+
+#include "core/Numbers.h"
+#include "storage/EntryFile.h"
+#include "storage/SavedGame.h"
+#include "storage/Scramble.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace kxtest {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+class SavedGame : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() / ("kestrix-saves-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        platform.data = folder;
+        startGame();
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    void save(const fs::path& file, std::vector<int> presses = {Yes, Okay})
+    {
+        platform.clearRecords();
+        platform.pagerPresses.assign(presses.begin(), presses.end());
+        platform.fileAnswers = {file};
+        run([&] { rara().Command4_Click(); });
+    }
+    void load(const fs::path& file)
+    {
+        platform.clearRecords();
+        platform.pagerPresses = {Yes, Okay};
+        platform.fileAnswers = {file};
+        run([&] { rara().Command5_Click(); });
+    }
+    static std::string bytes(const fs::path& file)
+    {
+        std::ostringstream text;
+        text << std::ifstream(file, std::ios::binary).rdbuf();
+        return text.str();
+    }
+    fs::path folder;
+};
+
+// A game saved on day 29 loads as day 30 with every value it had; the world
+// is not in the file.  A fresh file lists the holdings from the last, and a
+// second save replaces each entry in its place.
+TEST_F(SavedGame, RoundTripsTheNextDay)
+{
+    kx::GameState& s = state();
+    s.Alias = "Neo \xE9";
+    s.Funds = 1234.5f, s.Debt = 1e10f, s.BankFunds = 0.25f, s.DayCount = 29;
+    s.Items = {0, 3, 1, 0, 0, 0, 0, 0, 0, 0, 7, 1};
+    const kx::GameState before = s;
+    save(folder / "first");
+    EXPECT_EQ(platform.messageTexts().back(), "Save completed successfully");
+    EXPECT_EQ(platform.fileDialogs.at(0).title, "Save Kestrix Game");
+    const fs::path file = folder / "first.kxg";
+    const std::string written = bytes(file);
+    EXPECT_TRUE(written.starts_with("[kestrixsav]\r\nitem10=")) << written;
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 16);
+    save(file);
+    EXPECT_EQ(bytes(file), written);
+
+    s.Alias = "other", s.Funds = s.Debt = s.BankFunds = 0, s.DayCount = 3, s.Items = {};
+    s.Server[5].Name = "kept";
+    load(file);
+    EXPECT_EQ(platform.messageTexts().back(), "Neo \xE9's file opened correctly");
+    EXPECT_EQ(s.DayCount, 30);
+    EXPECT_EQ((Lines{s.Alias, kx::NumberText(s.Funds), kx::NumberText(s.Debt), kx::NumberText(s.BankFunds)}),
+              (Lines{before.Alias, "1234.5", "1E+10", "0.25"}));
+    EXPECT_EQ(s.Items, (kx::Slots<float, kx::kItemSlots>{0, 3, 1, 0, 0, 0, 0, 0, 0, 0, 7, 0}));
+    EXPECT_EQ(s.Server[5].Name, "kept");
+    save(folder / "late", {Yes, Okay});
+    EXPECT_EQ(platform.messageTexts().back(), "Sorry, you can not save on the final day.  Just finish the game right now");
+    EXPECT_TRUE(platform.fileDialogs.empty());
+}
+
+// What is refused changes nothing: a "No", a cancelled dialog, a missing
+// file, a file that is not a saved game, a save that cannot be written.
+TEST_F(SavedGame, RefusalsChangeNothing)
+{
+    const fs::path foreign = folder / "notes.kxg", badDay = folder / "day31.kxg", dir = folder / "dir.kxg";
+    std::ofstream(foreign) << "[other]\r\nname=x\r\n";
+    fs::create_directories(dir);
+    state().DayCount = 4;
+    save(badDay);
+    EXPECT_FALSE(kx::PutEntry("kestrixsav", "daymark", kx::Scramble("31", "qelvun", true), badDay));
+    const std::string seen = "That file is not a saved Kestrix game.  Nothing was changed.";
+    const struct { bool saving; fs::path file; Lines told; } rows[] = {
+        {true, folder / "any", {"Saving adds"}},
+        {true, "", {"Saving adds", "File cannot be save --- Error 52:  Bad file name or number"}},
+        {true, dir, {"Saving adds", "File cannot be save --- Error "}},
+        {false, folder / "missing.kxg", {"You will lose", "Invalid File Name"}},
+        {false, foreign, {"You will lose", seen}},
+        {false, badDay, {"You will lose", seen}}};
+    for (const auto& row : rows) {
+        const std::string what = row.file.string();
+        if (row.saving)
+            save(row.file, row.told.size() == 1 ? std::vector<int>{No} : std::vector<int>{Yes, Okay});
+        else
+            load(row.file);
+        const Lines told = platform.messageTexts();
+        ASSERT_EQ(told.size(), row.told.size()) << what;
+        for (std::size_t i = 0; i < told.size(); ++i)
+            EXPECT_TRUE(told[i].starts_with(row.told[i])) << what << ": " << told[i];
+        EXPECT_EQ(state().DayCount, 4) << what;
+        EXPECT_EQ(state().Alias, "neo") << what;
+    }
+    EXPECT_EQ(bytes(foreign), "[other]\r\nname=x\r\n");
+    EXPECT_TRUE(fs::is_directory(dir)) << "a folder where the file should be stays a folder";
+    EXPECT_FALSE(fs::exists(folder / "any.kxg")) << "a No writes nothing";
+}
+
+} // namespace
+} // namespace kxtest
