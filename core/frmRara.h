@@ -52,6 +52,8 @@ public:
     // Opens the finances window over this one.
     void Command3_Click();
     void Command6_Click();
+    // Pops up the "Other" menu below the button and runs the item chosen.
+    void Command7_Click();
     void Label1_MouseDown();
     void Label3_Click();
     void Label4_Click();
