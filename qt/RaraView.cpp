@@ -55,12 +55,12 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
         labels_[i] = makeLabel(*labels[i]);
     // The list's caption sits only eight pixels above it: lift it clear of the list.
     labels_[10]->move(labels_[10]->pos() - QPoint(0, 5));
-    // Save, Load and Other lead to windows that are still to come.
+    // Save and Load lead to windows that are still to come.
     buttons_ = {addButton(window.Command1, &frmRara::Command1_Click),
                 addButton(window.Command2, &frmRara::Command2_Click),
                 addButton(window.Command3, &frmRara::Command3_Click), addButton(window.Command4),
                 addButton(window.Command5), addButton(window.Command6, &frmRara::Command6_Click),
-                addButton(window.Command7)};
+                addButton(window.Command7, &frmRara::Command7_Click)};
 
     list_ = buildList(window.ListView1);
     list_->viewport()->installEventFilter(this);
