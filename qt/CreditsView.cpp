@@ -25,9 +25,8 @@ CreditsView::CreditsView(Game& game, frmCredits& window) : FormView(game, window
     text_->setReadOnly(true);
     text_->setFont(look::terminalFont());
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette colours = text_->palette();
-    colours.setColor(QPalette::Text, look::kTerminalText);
-    text_->setPalette(colours);
+    text_->setStyleSheet(QString("QPlainTextEdit { color: %1; background: #000000; border: 0px; }")
+                             .arg(look::kTerminalText.name()));
     continue_ = addButton(window.Command1, &frmCredits::Command1_Click);
     refresh();
 }

@@ -58,7 +58,6 @@ const char* styleSheet()
         QMenu::item:selected { background: #2f6f45; color: #ffffff; }
         QMenu::item:disabled { color: #6b7785; }
         QMenu::separator { height: 1px; background: #3a4450; margin: 3px 6px; }
-        QPlainTextEdit { background: #000000; border: 0px; }
     )";
 }
 

@@ -8,10 +8,10 @@ namespace kx {
 
 frmCredits::frmCredits(Game& game) : WindowOf(game)
 {
-    Text1.rect = {240, 240, 5520, 3480};
-    Command1 = {{4440, 3990, 1320, 315}, "Continue", true, true};
-    Lines = {Line{120, 120, 5880, 120}, Line{120, 3840, 5880, 3840}, Line{120, 120, 120, 3840},
-             Line{5880, 120, 5880, 3840}};
+    Text1.rect = {240, 240, 6720, 3480};
+    Command1 = {{5640, 3990, 1320, 315}, "Continue", true, true};
+    Lines = {Line{120, 120, 7080, 120}, Line{120, 3840, 7080, 3840}, Line{120, 120, 120, 3840},
+             Line{7080, 120, 7080, 3840}};
 }
 
 std::string frmCredits::CreditsText()

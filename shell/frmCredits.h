@@ -15,7 +15,7 @@ public:
     explicit frmCredits(Game& game);
 
     std::string Caption() const override { return "Credits"; }
-    Rect Frame() const override { return {0, 0, 6000, 4500}; }
+    Rect Frame() const override { return {0, 0, 7200, 4500}; }
 
     TextBox Text1; // the credits so far, in the terminal's font; the caret follows the last character
     Button Command1; // "Continue"
