@@ -12,6 +12,7 @@ inline constexpr int kTwipsPerPixel = 15;
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0; // twips
     int pixelWidth() const { return width / kTwipsPerPixel; }
+    bool operator==(const Rect&) const = default;
 };
 
 struct Label {
@@ -34,6 +35,23 @@ struct TextBox {
 struct ScrollBar {
     Rect rect;
     int Min = 0, Max = 0, Value = 0;
+};
+
+// A straight line drawn on the window, from (x1, y1) to (x2, y2).
+struct Line {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // twips
+};
+
+// An item of a menu, named after its handler without "_Click".  An item with
+// children opens a submenu; one captioned "-" is a separator line.
+struct MenuItem {
+    std::string name;
+    std::string Caption;
+    bool Checkable = false; // shows a check box, ticked while Checked
+    bool Checked = false;
+    bool Enabled = true;
+    std::vector<MenuItem> children;
+    bool operator==(const MenuItem&) const = default;
 };
 
 struct Timer {

@@ -16,5 +16,7 @@ inline constexpr double kCrackerStep = 0.1;
 inline constexpr double kCrackerRetryUnit = 0.1;
 // Writing a payment into the database.
 inline constexpr double kSavePause = 1.5;
+// The credits type each character after one, two or three of these.
+inline constexpr double kCreditsCharUnit = 0.01;
 
 } // namespace kx::timing

@@ -13,8 +13,10 @@ class Game;
 // them: the main window goes last, once the player's state is cleared.
 enum class WindowKind : std::size_t {
     Finance,
+    Menu,
     Pager,
     Terminal,
+    Credits,
     Shop,
     Rara,
 };

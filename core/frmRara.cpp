@@ -7,6 +7,7 @@
 #include "economy/ItemCatalogue.h"
 #include "economy/frmFinance.h"
 #include "servers/ServerFiles.h"
+#include "shell/frmMenu.h"
 #include "storage/SavedGame.h"
 #include "terminal/frmTerminal.h"
 
@@ -239,6 +240,19 @@ void frmRara::Command4_Click() { SaveGame(game()); }
 void frmRara::Command5_Click() { LoadGame(game()); }
 
 void frmRara::Command6_Click() { game().EndDay(); }
+
+void frmRara::Command7_Click()
+{
+    Game& g = game();
+    frmMenu* menu = g.find<frmMenu>();
+    if (!menu)
+        menu = &g.load<frmMenu>();
+    // The menu waits for the player; a new game meanwhile takes the menu away with it.
+    const LongAction choosing(*menu);
+    const std::string chosen = g.platform().popupMenu(*this, Command7.rect, menu->mnuOther);
+    if (choosing)
+        menu->Click(chosen);
+}
 
 void frmRara::Label1_MouseDown() { game().platform().dragWindow(*this); }
 

@@ -54,6 +54,8 @@ public:
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
+    // Pops up the "Other" menu below the button and runs the item chosen.
+    void Command7_Click();
     void Label1_MouseDown();
     void Label3_Click();
     void Label4_Click();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Controls.h"
+
 #include <filesystem>
 #include <string>
 
@@ -55,6 +57,11 @@ public:
     virtual void dragWindow(Window& window) = 0;
     // Keeps the window above every other one, or lets it go back among them.
     virtual void setTopmost(Window& window, bool topmost) = 0;
+    // Pops up `menu`'s children with their top left corner at the bottom left
+    // corner of `under`, a control of `owner`, and waits, running window events,
+    // until the player chooses or dismisses.  Gives the name of the item chosen,
+    // or the empty text when none was.
+    virtual std::string popupMenu(Window& owner, const Rect& under, const MenuItem& menu) = 0;
 
     // Width in pixels of `text` printed in the given font.
     virtual double textWidth(FontRole font, const std::string& text) = 0;

@@ -53,6 +53,11 @@ const char* styleSheet()
         QScrollBar::handle:vertical { background: #4a596a; min-height: 12px; }
         QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }
         QAbstractScrollArea::corner { background: #1c2127; }
+        QMenu { color: #d8dee6; background: #1c2127; border: 1px solid #4a596a; padding: 2px 0px; }
+        QMenu::item { padding: 3px 16px 3px 20px; }
+        QMenu::item:selected { background: #2f6f45; color: #ffffff; }
+        QMenu::item:disabled { color: #6b7785; }
+        QMenu::separator { height: 1px; background: #3a4450; margin: 3px 6px; }
     )";
 }
 

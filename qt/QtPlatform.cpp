@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QDate>
 #include <QLocale>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -169,6 +170,8 @@ bool QtPlatform::openDocument(const std::filesystem::path& file)
 void QtPlatform::windowLoaded(Window& window)
 {
     FramelessView* view = makeView(*game_, window);
+    if (!view)
+        return;
     views_[&window] = view;
     place(*view, window);
 }
@@ -252,6 +255,50 @@ void QtPlatform::setTopmost(Window& window, bool topmost)
         view->show();
 }
 
+namespace {
+
+// Adds the children of `model` to `menu`; choosing an item names it in `chosen`
+// and closes the whole menu, so that `root`'s exec returns.
+void fillMenu(QMenu& menu, const MenuItem& model, std::string& chosen, QMenu& root)
+{
+    for (const MenuItem& item : model.children) {
+        if (item.Caption == "-") {
+            menu.addSeparator();
+        } else if (!item.children.empty()) {
+            QMenu* submenu = menu.addMenu(toQString(item.Caption));
+            submenu->setEnabled(item.Enabled);
+            fillMenu(*submenu, item, chosen, root);
+        } else {
+            QAction* action = menu.addAction(toQString(item.Caption));
+            action->setCheckable(item.Checkable);
+            action->setChecked(item.Checked);
+            action->setEnabled(item.Enabled);
+            QObject::connect(action, &QAction::triggered, &root, [&chosen, &root, name = item.name] {
+                chosen = name;
+                root.close();
+            });
+        }
+    }
+}
+
+} // namespace
+
+std::string QtPlatform::popupMenu(Window& owner, const Rect& under, const MenuItem& menu)
+{
+    FramelessView* view = viewOf(owner);
+    if (!view || quitting_)
+        return {};
+    // Without a parent: the menu is gone before the owner's view may be.
+    QMenu popup;
+    popup.setStyleSheet(look::styleSheet());
+    popup.setFont(look::uiFont());
+    std::string chosen;
+    fillMenu(popup, menu, chosen, popup);
+    const QRect control = look::pixels(under);
+    popup.exec(view->mapToGlobal(QPoint(control.left(), control.top() + control.height())));
+    return chosen;
+}
+
 double QtPlatform::textWidth(FontRole font, const std::string& text)
 {
     return QFontMetricsF(look::stripFont(font)).horizontalAdvance(toQString(text));
@@ -305,6 +352,12 @@ void QtPlatform::quit()
         loop->quit();
     if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
         dialog->reject();
+    // An open menu and its submenus close from the innermost out.
+    for (QWidget* popup = QApplication::activePopupWidget(); popup;) {
+        popup->close();
+        QWidget* next = QApplication::activePopupWidget();
+        popup = next == popup ? nullptr : next;
+    }
     endApplication_();
 }
 

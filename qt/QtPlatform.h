@@ -57,6 +57,7 @@ public:
     void minimiseWindow(Window& window) override;
     void dragWindow(Window& window) override;
     void setTopmost(Window& window, bool topmost) override;
+    std::string popupMenu(Window& owner, const Rect& under, const MenuItem& menu) override;
     double textWidth(FontRole font, const std::string& text) override;
     void setClipboardText(const std::string& text) override;
     void playSound(const std::string& path) override;

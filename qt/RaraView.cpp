@@ -55,13 +55,13 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
         labels_[i] = makeLabel(*labels[i]);
     // The list's caption sits only eight pixels above it: lift it clear of the list.
     labels_[10]->move(labels_[10]->pos() - QPoint(0, 5));
-    // Other leads to a menu that is still to come.
     buttons_ = {addButton(window.Command1, &frmRara::Command1_Click),
                 addButton(window.Command2, &frmRara::Command2_Click),
                 addButton(window.Command3, &frmRara::Command3_Click),
                 addButton(window.Command4, &frmRara::Command4_Click),
                 addButton(window.Command5, &frmRara::Command5_Click),
-                addButton(window.Command6, &frmRara::Command6_Click), addButton(window.Command7)};
+                addButton(window.Command6, &frmRara::Command6_Click),
+                addButton(window.Command7, &frmRara::Command7_Click)};
 
     list_ = buildList(window.ListView1);
     list_->viewport()->installEventFilter(this);

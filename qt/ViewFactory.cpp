@@ -1,5 +1,6 @@
 #include "ViewFactory.h"
 
+#include "CreditsView.h"
 #include "FinanceView.h"
 #include "PagerView.h"
 #include "RaraView.h"
@@ -13,8 +14,11 @@ FramelessView* makeView(Game& game, Window& window)
 {
     switch (window.kind()) {
     case WindowKind::Finance: return new FinanceView(game, static_cast<frmFinance&>(window));
+    // The menu's carrier is never shown: its menu pops up from the main window's view.
+    case WindowKind::Menu: return nullptr;
     case WindowKind::Pager: return new PagerView(game, static_cast<frmPager&>(window));
     case WindowKind::Terminal: return new TerminalView(game, static_cast<frmTerminal&>(window));
+    case WindowKind::Credits: return new CreditsView(game, static_cast<frmCredits&>(window));
     case WindowKind::Shop: return new ShopView(game, static_cast<frmShop&>(window));
     case WindowKind::Rara: return new RaraView(game, static_cast<frmRara&>(window));
     }

@@ -6,7 +6,7 @@ class FramelessView;
 class Game;
 class Window;
 
-// Builds the view that draws an engine window.
+// Builds the view that draws an engine window; null for one that is never shown.
 FramelessView* makeView(Game& game, Window& window);
 
 } // namespace kx

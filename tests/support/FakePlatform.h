@@ -26,7 +26,10 @@ struct PlatformRecords {
     std::vector<double> waited; // the seconds of each wait
     std::vector<FileDialog> fileDialogs;
     std::vector<std::filesystem::path> opened; // documents handed to the desktop
-    // "show <caption>", "pager <text>", "modal <caption>", "input <title>", "quit"
+    std::vector<kx::MenuItem> menus; // each menu popped up, as it showed
+    std::vector<kx::Rect> menuPlaces; // the control each menu popped up under
+    // "show <caption>", "pager <text>", "modal <caption>", "input <title>", "quit",
+    // "topmost <caption>", "not topmost <caption>"
     std::vector<std::string> events;
     int refreshCalls = 0, safePoints = 0, eventRuns = 0;
 };
@@ -42,6 +45,7 @@ public:
     std::deque<std::string> inputAnswers;
     std::deque<int> pagerPresses; // a Press each
     std::deque<std::filesystem::path> fileAnswers; // an empty path cancels
+    std::deque<std::string> menuChoices; // the item chosen by name; "" or none dismisses
     std::filesystem::path data = std::filesystem::temp_directory_path(); // the writable folder
     std::function<void(kx::frmPager&)> whilePagerShows;
     std::function<void(const InputRequest&)> whileInputShows;
@@ -105,6 +109,16 @@ public:
     void setTopmost(kx::Window& window, bool topmost) override
     {
         events.push_back((topmost ? "topmost " : "not topmost ") + window.Caption());
+    }
+    std::string popupMenu(kx::Window&, const kx::Rect& under, const kx::MenuItem& menu) override
+    {
+        menus.push_back(menu);
+        menuPlaces.push_back(under);
+        if (menuChoices.empty())
+            return {};
+        std::string chosen = std::move(menuChoices.front());
+        menuChoices.pop_front();
+        return chosen;
     }
     double textWidth(kx::FontRole, const std::string& text) override { return charWidth * text.size(); }
     void setClipboardText(const std::string&) override {}

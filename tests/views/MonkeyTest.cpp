@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -38,6 +39,24 @@ class MonkeyTest : public QObject {
         h.chooseInput = [this](auto&) {
             return pick({"", "neo", "Tavrik", "qelvun", " a ", "micro", "500", "$2,000"});
         };
+        h.chooseMenu = [this](QMenu& menu) { chooseFrom(menu); };
+    }
+
+    // Any item of the menu or its submenus, greyed ones too, or none.
+    void chooseFrom(QMenu& menu)
+    {
+        QList<QAction*> items;
+        QList<QMenu*> menus{&menu};
+        while (!menus.isEmpty())
+            for (QAction* action : menus.takeFirst()->actions())
+                if (action->menu())
+                    menus << action->menu();
+                else if (!action->isSeparator())
+                    items << action;
+        if (const int k = roll(items.size() + 1); k < items.size())
+            items[k]->trigger();
+        else
+            menu.close();
     }
 
     // Half the time the line a player who knows the answers would type next.

@@ -1,6 +1,8 @@
 #include "ViewHarness.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QMenu>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPushButton>
@@ -26,7 +28,10 @@ int main(int argc, char* argv[])
 ViewHarness::ViewHarness()
 {
     QObject::connect(&answering_, &QTimer::timeout, [this] { answerModal(); });
+    QDesktopServices::setUrlHandler("file", &documents, "open");
 }
+
+ViewHarness::~ViewHarness() { QDesktopServices::unsetUrlHandler("file"); }
 
 void ViewHarness::newGame(const QString& alias, double timeScale)
 {
@@ -37,6 +42,7 @@ void ViewHarness::newGame(const QString& alias, double timeScale)
     platform->attach(*game);
     choosePager = [](PagerView&, bool asks) { return asks ? 3 : 1; };
     chooseInput = [alias](const QString& title) { return title == "Welcome newbie!" ? alias : ""; };
+    chooseMenu = [](QMenu& menu) { menu.close(); };
     answering_.start(5);
     game->start();
 }
@@ -53,6 +59,11 @@ bool ViewHarness::reset()
 // The modal window on top is the one the player can answer.
 void ViewHarness::answerModal()
 {
+    // A menu grabs the mouse over every window, so it comes first.
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        chooseMenu(*menu);
+        return;
+    }
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* pager = dynamic_cast<PagerView*>(modal)) {
         if (const int answer = choosePager(*pager, pager->button(2)->isVisible()))

@@ -8,10 +8,23 @@
 #include "terminal/frmTerminal.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
+
+class QMenu;
+
+// Takes the documents the game opens, so that no test starts the desktop's programs.
+class DocumentCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 // A game on the Qt front end, as the view tests drive it: a platform whose end
 // of the program ends nothing but the game, and a player who answers each
@@ -19,6 +32,9 @@
 class ViewHarness {
 public:
     ViewHarness();
+    ~ViewHarness();
+    ViewHarness(const ViewHarness&) = delete;
+    ViewHarness& operator=(const ViewHarness&) = delete;
 
     std::unique_ptr<kx::QtPlatform> platform;
     std::unique_ptr<kx::Game> game;
@@ -28,6 +44,10 @@ public:
     // alias to the alias box and nothing to other boxes.
     std::function<int(kx::PagerView& pager, bool asks)> choosePager;
     std::function<QString(const QString& title)> chooseInput;
+    // The player's hand on a menu that popped up: trigger an item or close it.
+    // A new game closes every menu.
+    std::function<void(QMenu& menu)> chooseMenu;
+    DocumentCatcher documents;
 
     // Starts a new game whose alias box gets `alias`; waits run at `timeScale`.
     void newGame(const QString& alias = "neo", double timeScale = 1);

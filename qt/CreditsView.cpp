@@ -1,0 +1,52 @@
+#include "CreditsView.h"
+
+#include "Look.h"
+#include "TextCodec.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace kx {
+
+CreditsView::CreditsView(Game& game, frmCredits& window) : FormView(game, window)
+{
+    for (const Line& line : window.Lines) {
+        // A line is a one-pixel strip from its start to its end.
+        auto* drawn = new QWidget(this);
+        const QRect from = look::pixels({line.x1, line.y1, 0, 0});
+        const QRect to = look::pixels({line.x2, line.y2, 0, 0});
+        drawn->setGeometry(QRect(from.topLeft(), to.topLeft()).normalized().adjusted(0, 0, 1, 1));
+        drawn->setStyleSheet(QString("background: %1;").arg(look::kOutline.name()));
+    }
+    text_ = new QPlainTextEdit(this);
+    text_->setGeometry(look::pixels(window.Text1.rect));
+    text_->setReadOnly(true);
+    text_->setFont(look::terminalFont());
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setStyleSheet(QString("QPlainTextEdit { color: %1; background: #000000; border: 0px; }")
+                             .arg(look::kTerminalText.name()));
+    continue_ = addButton(window.Command1, &frmCredits::Command1_Click);
+    refresh();
+}
+
+void CreditsView::refresh()
+{
+    const frmCredits* window = form();
+    if (!window)
+        return;
+    sync(continue_, window->Command1);
+    if (window->Text1.Text == shown_)
+        return;
+    shown_ = window->Text1.Text;
+    // A CR LF pair is one line break on the screen.
+    std::string lines = shown_;
+    std::erase(lines, '\r');
+    text_->setPlainText(toQString(lines));
+    // The caret after the last character keeps the newest line in view.
+    text_->moveCursor(QTextCursor::End);
+    text_->ensureCursorVisible();
+}
+
+} // namespace kx

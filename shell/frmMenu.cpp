@@ -1,0 +1,113 @@
+#include "frmMenu.h"
+
+#include "core/Game.h"
+#include "frmCredits.h"
+
+#include <utility>
+
+namespace kx {
+
+namespace {
+
+MenuItem item(std::string name, std::string caption, bool enabled = true)
+{
+    return {std::move(name), std::move(caption), false, false, enabled, {}};
+}
+
+MenuItem separator() { return item("", "-"); }
+
+MenuItem* find(MenuItem& menu, const std::string& name)
+{
+    if (menu.name == name)
+        return &menu;
+    for (MenuItem& child : menu.children)
+        if (MenuItem* found = find(child, name))
+            return found;
+    return nullptr;
+}
+
+using Handler = void (frmMenu::*)();
+// The items that do something; the high-score list and the skins are not in the game yet.
+const std::pair<const char*, Handler> kHandlers[] = {
+    {"mnuSound", &frmMenu::mnuSound_Click},
+    {"mnuGiveup", &frmMenu::mnuGiveup_Click},
+    {"mnuCont", &frmMenu::mnuCont_Click},
+    {"mnuLumoraSite", &frmMenu::mnuLumoraSite_Click},
+    {"mnuKestrixSite", &frmMenu::mnuKestrixSite_Click},
+    {"mnuAbout", &frmMenu::mnuAbout_Click},
+    {"mnuCredits", &frmMenu::mnuCredits_Click},
+};
+
+const char* const kAbout =
+    "Kestrix 1.1.  A game of hacking, debt and the odd favour, played against the clock of thirty "
+    "days.  Made by the Kestrix developers, a small studio.  Every picture and every sound in it "
+    "was drawn and synthesised by the game's own generator.";
+
+} // namespace
+
+frmMenu::frmMenu(Game& game) : WindowOf(game)
+{
+    MenuItem sound = item("mnuSound", "Sounds");
+    sound.Checkable = true;
+    sound.Checked = true;
+    MenuItem skins = item("mnuSkins", "Skins");
+    skins.children = {item("mnuSetFolder", "Set Folder", false), item("mnuRefresh", "Refresh", false)};
+    MenuItem help = item("mnuHelp", "Help");
+    help.children = {item("mnuCont", "Contents"), separator(),
+                     item("mnuLumoraSite", "Visit Lumora' Website"),
+                     item("mnuKestrixSite", "Visit the Kestrix website"), item("mnuAbout", "About...")};
+    mnuOther = item("mnuOther", "Other");
+    mnuOther.children = {std::move(sound), item("mnuHighScores", "High Scores", false),
+                         item("mnuGiveup", "New Game"), separator(), std::move(skins), separator(),
+                         std::move(help), item("mnuCredits", "Credits")};
+}
+
+void frmMenu::Form_Load() { game().platform().setTopmost(*this, true); }
+
+void frmMenu::Form_Unload() { game().platform().setTopmost(*this, false); }
+
+MenuItem* frmMenu::Item(const std::string& name) { return name.empty() ? nullptr : find(mnuOther, name); }
+
+void frmMenu::Click(const std::string& name)
+{
+    const MenuItem* chosen = Item(name);
+    if (!chosen || !chosen->Enabled)
+        return;
+    for (const auto& [handlerName, handler] : kHandlers)
+        if (name == handlerName)
+            (this->*handler)();
+}
+
+void frmMenu::mnuSound_Click()
+{
+    MenuItem& sound = *Item("mnuSound");
+    sound.Checked = !sound.Checked;
+    game().state.SoundOn = sound.Checked;
+}
+
+void frmMenu::mnuGiveup_Click() { game().RestartGame(); }
+
+void frmMenu::OpenHelp(const std::string& page)
+{
+    Platform& platform = game().platform();
+    platform.openDocument(std::filesystem::path(platform.programFolder()) / "help" / page);
+}
+
+void frmMenu::mnuCont_Click() { OpenHelp("index.html"); }
+
+void frmMenu::mnuLumoraSite_Click() { OpenHelp("studio.html"); }
+
+void frmMenu::mnuKestrixSite_Click() { OpenHelp("kestrix.html"); }
+
+void frmMenu::mnuAbout_Click() { game().ShowPager(kAbout, false); }
+
+void frmMenu::mnuCredits_Click()
+{
+    Game& g = game();
+    if (frmCredits* open = g.find<frmCredits>())
+        g.platform().showWindow(*open);
+    else
+        g.load<frmCredits>();
+}
+
+} // namespace kx

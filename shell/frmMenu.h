@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/Controls.h"
+#include "core/Window.h"
+
+#include <string>
+
+namespace kx {
+
+// Carries the main window's "Other" menu and its handlers; never shown itself.
+class frmMenu final : public WindowOf<WindowKind::Menu> {
+public:
+    explicit frmMenu(Game& game);
+
+    std::string Caption() const override { return "Menu"; }
+    Rect Frame() const override { return {0, 0, 1500, 600}; }
+
+    MenuItem mnuOther; // the pop-up menu, its items named as their handlers
+
+    void Form_Load();
+    void Form_Unload() override;
+    // Runs the handler of the item named `name` when it is enabled and has
+    // one; an empty name (the menu dismissed) does nothing.
+    void Click(const std::string& name);
+    // The item named `name` anywhere in the tree, or null.
+    MenuItem* Item(const std::string& name);
+
+    void mnuSound_Click();
+    void mnuGiveup_Click();
+    void mnuCont_Click();
+    void mnuLumoraSite_Click();
+    void mnuKestrixSite_Click();
+    void mnuAbout_Click();
+    void mnuCredits_Click();
+
+private:
+    // Hands a page of the help folder to the desktop; one that cannot open shows nothing.
+    void OpenHelp(const std::string& page);
+};
+
+} // namespace kx
