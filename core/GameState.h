@@ -46,6 +46,7 @@ struct GameState {
     float Debt = 0;
     float BankFunds = 0;
     float DayCount = 0;
+    bool Finished = false; // the final day has ended: the game is ranked and changes no more
     Slots<float, kItemSlots> Items{}; // 1 forwarding accounts, 2 holding accounts, 3-10 equipment
     float EquipmentRating = 0;
     float FavourServer = 0; // server a pager character asked to break into; 0 = none

@@ -17,6 +17,7 @@ enum class WindowKind : std::size_t {
     Pager,
     Terminal,
     Credits,
+    Scorelist,
     Shop,
     Rara,
 };

@@ -9,6 +9,7 @@
 #include "servers/ServerFiles.h"
 #include "shell/frmMenu.h"
 #include "storage/SavedGame.h"
+#include "storage/ScoreList.h"
 #include "terminal/frmTerminal.h"
 
 #include <algorithm>
@@ -93,6 +94,7 @@ void frmRara::Form_Load()
     s.SoundOn = true;
     g.platform().showWindow(*this);
     s.DayCount = 1;
+    s.Finished = false;
     s.FavourReward = 0;
     s.FavourServer = 0;
     s.Funds = 2000;
@@ -132,10 +134,24 @@ bool frmRara::AskAlias()
             alias.clear();
         } else if (lower == "qelvun") {
             alias = "Tavrik";
+        } else if (!alias.empty() && !AliasKeepsInFiles(alias)) {
+            g.ShowPager("Some letters of that alias would not survive a saved game.  Please choose "
+                        "another one.", false);
+            if (!asking)
+                return false;
+            alias.clear();
         }
         g.state.Alias = alias;
     }
     return true;
+}
+
+void frmRara::ShowFinished(bool finished)
+{
+    for (Button* b : {&Command1, &Command3, &Command4, &Command6})
+        b->Enabled = !finished;
+    if (frmTerminal* terminal = game().find<frmTerminal>(); terminal && finished)
+        game().unload(*terminal);
 }
 
 void frmRara::SetUpColumns()

@@ -70,6 +70,9 @@ public:
     // hold the strip still until it closed.
     void Timer1_Timer();
 
+    // A finished game keeps its figures on show but takes no more part in
+    // connecting, skipping days, finances or saving.
+    void ShowFinished(bool finished);
     // Fills the list with about a third of the servers and selects the first.
     void ListServers();
     // "Neo on day 7", with " out of 30" (or "Neo on FINAL day") when withDays.

@@ -1,6 +1,7 @@
 #include "ViewFactory.h"
 
 #include "CreditsView.h"
+#include "ScorelistView.h"
 #include "FinanceView.h"
 #include "PagerView.h"
 #include "RaraView.h"
@@ -19,6 +20,7 @@ FramelessView* makeView(Game& game, Window& window)
     case WindowKind::Pager: return new PagerView(game, static_cast<frmPager&>(window));
     case WindowKind::Terminal: return new TerminalView(game, static_cast<frmTerminal&>(window));
     case WindowKind::Credits: return new CreditsView(game, static_cast<frmCredits&>(window));
+    case WindowKind::Scorelist: return new ScorelistView(game, static_cast<frmScorelist&>(window));
     case WindowKind::Shop: return new ShopView(game, static_cast<frmShop&>(window));
     case WindowKind::Rara: return new RaraView(game, static_cast<frmRara&>(window));
     }

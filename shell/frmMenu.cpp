@@ -2,6 +2,7 @@
 
 #include "core/Game.h"
 #include "frmCredits.h"
+#include "storage/frmScorelist.h"
 
 #include <utility>
 
@@ -27,9 +28,10 @@ MenuItem* find(MenuItem& menu, const std::string& name)
 }
 
 using Handler = void (frmMenu::*)();
-// The items that do something; the high-score list and the skins are not in the game yet.
+// The items that do something; the skins are not in the game yet.
 const std::pair<const char*, Handler> kHandlers[] = {
     {"mnuSound", &frmMenu::mnuSound_Click},
+    {"mnuHighScores", &frmMenu::mnuHighScores_Click},
     {"mnuGiveup", &frmMenu::mnuGiveup_Click},
     {"mnuCont", &frmMenu::mnuCont_Click},
     {"mnuLumoraSite", &frmMenu::mnuLumoraSite_Click},
@@ -57,7 +59,7 @@ frmMenu::frmMenu(Game& game) : WindowOf(game)
                      item("mnuLumoraSite", "Visit Lumora' Website"),
                      item("mnuKestrixSite", "Visit the Kestrix website"), item("mnuAbout", "About...")};
     mnuOther = item("mnuOther", "Other");
-    mnuOther.children = {std::move(sound), item("mnuHighScores", "High Scores", false),
+    mnuOther.children = {std::move(sound), item("mnuHighScores", "High Scores"),
                          item("mnuGiveup", "New Game"), separator(), std::move(skins), separator(),
                          std::move(help), item("mnuCredits", "Credits")};
 }
@@ -100,6 +102,8 @@ void frmMenu::mnuLumoraSite_Click() { OpenHelp("studio.html"); }
 void frmMenu::mnuKestrixSite_Click() { OpenHelp("kestrix.html"); }
 
 void frmMenu::mnuAbout_Click() { game().ShowPager(kAbout, false); }
+
+void frmMenu::mnuHighScores_Click() { game().load<frmScorelist>(); }
 
 void frmMenu::mnuCredits_Click()
 {

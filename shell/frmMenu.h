@@ -26,6 +26,8 @@ public:
     MenuItem* Item(const std::string& name);
 
     void mnuSound_Click();
+    // Opens the top ten, read afresh.
+    void mnuHighScores_Click();
     void mnuGiveup_Click();
     void mnuCont_Click();
     void mnuLumoraSite_Click();

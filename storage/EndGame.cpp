@@ -1,13 +1,25 @@
+#include "ScoreList.h"
 #include "core/Game.h"
+#include "core/frmRara.h"
 
 namespace kx {
 
 void Game::EndGame()
 {
-    if (state.DayCount == kFinalDay)
+    if (state.DayCount != kFinalDay) {
+        if (ShowPager("Would you like to start a new game?", true) == 2)
+            RestartGame();
         return;
-    if (ShowPager("Would you like to start a new game?", true) == 2)
-        RestartGame();
+    }
+    // A game is ranked once; after that nothing of it changes any more.
+    if (state.Finished)
+        return;
+    state.Finished = true;
+    if (frmRara* rara = find<frmRara>())
+        rara->ShowFinished(true);
+    ScoreList scores = ReadScores(ScoreFileToRead(*this));
+    if (RankScore(scores, {state.Alias, state.Funds}) && !WriteScores(scores, ScoreFileToWrite(*this)))
+        ShowPager("You have a position in the high score list.", false);
 }
 
 } // namespace kx

@@ -157,4 +157,28 @@ std::error_code PutEntry(const std::string& section, const std::string& key,
     return WriteFileAtomically(file, contents);
 }
 
+std::error_code PutEntries(const std::string& section,
+                           const std::vector<std::pair<std::string, std::string>>& entries,
+                           const std::filesystem::path& file, const std::function<void()>& eachLine)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path scratch = file;
+    scratch += ".writing";
+    if (fs::exists(file, error))
+        fs::copy_file(file, scratch, fs::copy_options::overwrite_existing, error);
+    else
+        fs::remove(scratch, error);
+    for (const auto& [key, value] : entries) {
+        if (error)
+            break;
+        error = PutEntry(section, key, value, scratch, eachLine);
+    }
+    if (!error)
+        fs::rename(scratch, file, error);
+    std::error_code ignored;
+    fs::remove(scratch, ignored);
+    return error;
+}
+
 } // namespace kx

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace kx {
 
@@ -33,5 +35,12 @@ std::string GetEntry(const std::string& section, const std::string& key,
 std::error_code PutEntry(const std::string& section, const std::string& key,
                          const std::string& value, const std::filesystem::path& file,
                          const std::function<void()>& eachLine = {});
+
+/// Writes several entries of one section as PutEntry would, all or none: they
+/// go into a copy beside the file, which then takes the file's place.
+std::error_code PutEntries(const std::string& section,
+                           const std::vector<std::pair<std::string, std::string>>& entries,
+                           const std::filesystem::path& file,
+                           const std::function<void()>& eachLine = {});
 
 } // namespace kx

@@ -39,35 +39,12 @@ std::string saveError(int number, const std::string& description)
 bool writable(const fs::path& folder)
 {
     std::error_code error;
-    fs::create_directories(folder, error);
+    if (!fs::is_directory(folder, error))
+        return false;
     const fs::path probe = folder / ".kestrix-write-test";
     const bool ok = std::ofstream(probe).good();
     fs::remove(probe, error);
     return ok;
-}
-
-// Writes every entry into a copy beside the file, then puts the copy in its
-// place: a failure on the way leaves the old file as it was.
-std::error_code writeGame(const fs::path& file, const std::vector<std::pair<std::string, std::string>>& entries,
-                          const std::function<void()>& eachLine)
-{
-    std::error_code error;
-    fs::path scratch = file;
-    scratch += ".saving";
-    if (fs::exists(file, error))
-        fs::copy_file(file, scratch, fs::copy_options::overwrite_existing, error);
-    else
-        fs::remove(scratch, error);
-    for (const auto& [key, value] : entries) {
-        if (error)
-            break;
-        error = PutEntry(kSection, key, Scramble(value, kScrambleKey, true), scratch, eachLine);
-    }
-    if (!error)
-        fs::rename(scratch, file, error);
-    std::error_code ignored;
-    fs::remove(scratch, ignored);
-    return error;
 }
 
 // A number as saved; nothing for a text that is not a finite number.
@@ -121,7 +98,9 @@ void SaveGame(Game& game)
         {kKeys[Bank], NumberText(s.BankFunds)}, {kKeys[Day], NumberText(s.DayCount + 1)}};
     for (int n = 1; n <= kHoldings; ++n)
         entries.emplace_back(holdingKey(n), NumberText(s.Items[n]));
-    const std::error_code error = writeGame(file, entries, [&game] { game.DoEvents(); });
+    for (auto& entry : entries)
+        entry.second = Scramble(entry.second, kScrambleKey, true);
+    const std::error_code error = PutEntries(kSection, entries, file, [&game] { game.DoEvents(); });
     if (!saving)
         return;
     game.ShowPager(error ? saveError(error.value(), error.message()) : "Save completed successfully", false);
@@ -169,6 +148,8 @@ void LoadGame(Game& game)
     s.DayCount = *day;
     for (int n = 1; n <= kHoldings; ++n)
         s.Items[n] = *numbers[3 + n];
+    s.Finished = false;
+    rara->ShowFinished(false);
     game.RefreshStatus();
     if (loading)
         game.ShowPager(s.Alias + "'s file opened correctly", false);

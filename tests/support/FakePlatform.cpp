@@ -4,7 +4,28 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace kxtest {
+
+FakePlatform::FakePlatform()
+{
+    static int made = 0;
+    data = std::filesystem::temp_directory_path() /
+           ("kestrix-test-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
+}
+
+FakePlatform::~FakePlatform()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(data, ignored);
+}
+
+std::filesystem::path FakePlatform::dataFolder()
+{
+    std::filesystem::create_directories(data);
+    return data;
+}
 
 std::string FakePlatform::inputBox(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText)

@@ -39,6 +39,11 @@ struct PlatformRecords {
 // answers for the input box and the pager (without a script, "Okay" or "No").
 class FakePlatform final : public kx::Platform, public PlatformRecords {
 public:
+    FakePlatform();
+    ~FakePlatform() override;
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
     // Script.  The hooks run while a new message, an input box or any other modal window
     // shows, inside each wait once the clock has moved on, and each time the engine lets
     // window events run; they may press buttons, close windows or replace themselves.
@@ -46,7 +51,7 @@ public:
     std::deque<int> pagerPresses; // a Press each
     std::deque<std::filesystem::path> fileAnswers; // an empty path cancels
     std::deque<std::string> menuChoices; // the item chosen by name; "" or none dismisses
-    std::filesystem::path data = std::filesystem::temp_directory_path(); // the writable folder
+    std::filesystem::path data; // the writable folder: a fresh one of this platform's own
     std::function<void(kx::frmPager&)> whilePagerShows;
     std::function<void(const InputRequest&)> whileInputShows;
     std::function<void(kx::Window&)> whileModal;
@@ -124,7 +129,7 @@ public:
     void setClipboardText(const std::string&) override {}
     void playSound(const std::string& path) override { sounds.push_back(path); }
     std::string programFolder() override { return "/kestrix"; }
-    std::filesystem::path dataFolder() override { return data; }
+    std::filesystem::path dataFolder() override;
     void refreshViews() override { ++refreshCalls; }
     void atSafePoint() override { ++safePoints; }
     void quit() override { events.push_back("quit"); }

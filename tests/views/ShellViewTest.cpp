@@ -1,13 +1,16 @@
 #include "ViewHarness.h"
 
 #include "qt/CreditsView.h"
+#include "qt/ScorelistView.h"
 #include "shell/frmCredits.h"
+#include "storage/frmScorelist.h"
 
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace kx;
 
@@ -59,7 +62,7 @@ private slots:
             QVERIFY(mainWindowWithMenu(menu).save(h.shotPath("main-window-menu.png")));
             QVERIFY(item(menu, "Sounds")->isCheckable());
             QVERIFY(item(menu, "Sounds")->isChecked());
-            QVERIFY(!item(menu, "High Scores")->isEnabled());
+            QVERIFY(item(menu, "High Scores")->isEnabled());
             item(menu, "Credits")->trigger();
         };
         qsizetype typed = 0;
@@ -90,6 +93,19 @@ private slots:
         QTest::mouseClick(h.mainView().button(7), Qt::LeftButton);
         QCOMPARE(h.documents.opened.size(), 1);
         QVERIFY(h.documents.opened[0].toLocalFile().endsWith("/help/index.html"));
+    }
+
+    // The top ten shows ten rows, empty places too, and "Clear List" asks first.
+    void highScoresShowTenPlaces()
+    {
+        h.newGame();
+        h.game->dispatch([&] { h.game->load<frmScorelist>(); });
+        auto* view = static_cast<ScorelistView*>(h.platform->viewOf(*h.game->find<frmScorelist>()));
+        QVERIFY(view && view->isVisible());
+        QCOMPARE(view->list()->topLevelItemCount(), 10);
+        QVERIFY(view->grab().save(h.shotPath("scores-window.png")));
+        QTest::mouseClick(view->button(2), Qt::LeftButton);
+        QVERIFY(!h.game->find<frmScorelist>());
     }
 };
 

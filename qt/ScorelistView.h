@@ -1,0 +1,28 @@
+#pragma once
+
+#include "FormView.h"
+#include "storage/frmScorelist.h"
+
+#include <array>
+
+class QTreeWidget;
+
+namespace kx {
+
+// The top ten: a heading, the list of aliases and scores, two buttons.
+class ScorelistView final : public FormView<frmScorelist> {
+public:
+    ScorelistView(Game& game, frmScorelist& window);
+    void refresh() override;
+
+    QTreeWidget* list() const { return list_; }
+    // 1 "Clear List", 2 "Close".
+    QPushButton* button(int number) const { return buttons_[number - 1]; }
+
+private:
+    QLabel* heading_ = nullptr;
+    QTreeWidget* list_ = nullptr;
+    std::array<QPushButton*, 2> buttons_{};
+};
+
+} // namespace kx

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+namespace kx {
+
+class Game;
+
+// One place of the top ten; an empty place has no game.
+struct Score {
+    std::string name;
+    double score = 0;
+    bool operator==(const Score&) const = default;
+};
+using ScoreList = std::array<std::optional<Score>, 10>;
+
+// The score file to read: the one the game writes, or before it exists a
+// list that came with the program.
+std::filesystem::path ScoreFileToRead(Game& game);
+// Where the game writes its score file.
+std::filesystem::path ScoreFileToWrite(Game& game);
+// The ten places, best first; a missing file, entry or separator is an empty place.
+ScoreList ReadScores(const std::filesystem::path& file);
+// Rewrites all ten places at once.
+std::error_code WriteScores(const ScoreList& scores, const std::filesystem::path& file);
+// Puts the game in the first place its score equals or beats (an empty place
+// is beaten by any score of 0 or more); the games below move down one and the
+// tenth drops out.  The place, from 1, or nothing when it beats none.
+std::optional<int> RankScore(ScoreList& scores, const Score& game);
+// Whether the alias comes back unchanged from the saved-game and score files;
+// some bytes scramble into line breaks, brackets or blanks at the ends.
+bool AliasKeepsInFiles(const std::string& alias);
+
+} // namespace kx

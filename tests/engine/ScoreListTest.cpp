@@ -1,0 +1,102 @@
+#include "support/GameFixture.h"
+
+#include "storage/EntryFile.h"
+#include "storage/ScoreList.h"
+#include "storage/Scramble.h"
+
+#include <fstream>
+
+namespace kxtest {
+namespace {
+
+kx::ScoreList list(const std::vector<double>& scores)
+{
+    kx::ScoreList places;
+    for (std::size_t i = 0; i < scores.size(); ++i)
+        places[i] = kx::Score{"p" + std::to_string(i + 1), scores[i]};
+    return places;
+}
+
+// A game goes in at the first place it equals or beats and pushes the rest
+// down; an empty place is beaten by any score of 0 or more.
+TEST(ScoreList, RanksByInsertingAndKeepsTheFileReadable)
+{
+    const std::vector<double> full{9000, 7000, 7000, 5000, 4000, 3000, 2000, 1000, 500, 0};
+    const struct { std::vector<double> before; double score; std::optional<int> place; std::vector<double> after; } rows[] = {
+        {full, 7000, 2, {9000, 7000, 7000, 7000, 5000, 4000, 3000, 2000, 1000, 500}},
+        {full, 8000, 2, {9000, 8000, 7000, 7000, 5000, 4000, 3000, 2000, 1000, 500}},
+        {full, -1, std::nullopt, full},
+        {{300, 200}, 0, 3, {300, 200, 0}},
+        {{}, -0.5, std::nullopt, {}}};
+    for (const auto& row : rows) {
+        kx::ScoreList scores = list(row.before);
+        EXPECT_EQ(kx::RankScore(scores, {"new", row.score}), row.place) << row.score;
+        std::vector<double> after;
+        for (const auto& place : scores)
+            if (place)
+                after.push_back(place->score);
+        EXPECT_EQ(after, row.after) << row.score;
+    }
+    const auto file = std::filesystem::temp_directory_path() / "kestrix-scores-test.ehf";
+    std::filesystem::remove(file);
+    kx::ScoreList scores = list({1234.5, 4400});
+    scores[0]->name = "Ne=o [x]";
+    ASSERT_FALSE(kx::WriteScores(scores, file));
+    EXPECT_EQ(kx::ReadScores(file), scores);
+    ASSERT_FALSE(kx::PutEntry("ScoreSheet", "name2", "no separator", file));
+    EXPECT_EQ(kx::ReadScores(file)[1], std::nullopt) << "a damaged place is an empty one";
+    std::filesystem::remove(file);
+}
+
+// Every alias the prompt takes comes back whole from the files.
+TEST(ScoreList, EveryAcceptedAliasSurvivesTheFiles)
+{
+    const auto file = std::filesystem::temp_directory_path() / "kestrix-alias-test.ehf";
+    int refused = 0;
+    for (int code = 1; code <= 255; ++code) {
+        for (std::size_t at = 0; at < 6; ++at) {
+            std::string alias = "abcdef";
+            alias[at] = static_cast<char>(code);
+            if (!kx::AliasKeepsInFiles(alias)) {
+                ++refused;
+                continue;
+            }
+            std::filesystem::remove(file);
+            kx::ScoreList scores;
+            scores[0] = kx::Score{alias, 1};
+            ASSERT_FALSE(kx::WriteScores(scores, file));
+            ASSERT_FALSE(kx::PutEntry("game", "name", kx::Scramble(alias, "qelvun", true), file));
+            EXPECT_EQ(kx::ReadScores(file)[0]->name, alias) << code << " at " << at;
+            EXPECT_EQ(kx::Scramble(kx::GetEntry("game", "name", file), "qelvun", false), alias) << code;
+        }
+    }
+    EXPECT_GT(refused, 0);
+    EXPECT_LT(refused, 60);
+    std::filesystem::remove(file);
+}
+
+// The final day ranks the game once and finishes it; other days only offer a new game.
+TEST_F(GameFixture, AFinishedGameIsRankedOnceAndChangesNoMore)
+{
+    startGame();
+    state().DayCount = 29;
+    platform.pagerPresses = {No};
+    run([&] { game.EndGame(); });
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Would you like to start a new game?"});
+    EXPECT_TRUE(rara().Command6.Enabled);
+    state().DayCount = 30;
+    state().Funds = 5000;
+    run([&] { rara().Command1_Click(); });
+    platform.clearRecords();
+    for (int i = 0; i < 2; ++i)
+        run([&] { rara().Command6_Click(); });
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"You have a position in the high score list."});
+    EXPECT_EQ(kx::ReadScores(kx::ScoreFileToRead(game))[0], (kx::Score{"neo", 5000}));
+    EXPECT_EQ(terminalWindow(), nullptr);
+    for (const kx::Button* b : {&rara().Command1, &rara().Command3, &rara().Command4, &rara().Command6})
+        EXPECT_FALSE(b->Enabled) << b->Caption;
+    EXPECT_TRUE(rara().Command5.Enabled && rara().Command7.Enabled);
+}
+
+} // namespace
+} // namespace kxtest
