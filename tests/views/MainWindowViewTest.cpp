@@ -140,7 +140,7 @@ private slots:
     void gameOverBringsAFreshMainWindowThatClosesTheProgram()
     {
         QPointer<RaraView> old = &h.mainView();
-        h.game->state.Funds = -1;
+        h.game->state.Funds = -5000; // beyond what any pager message of the new day gives
         h.choosePager = [](PagerView&, bool asks) { return asks ? 2 : 1; };
         QTest::mouseClick(old->button(6), Qt::LeftButton);
         RaraView& fresh = h.mainView();
