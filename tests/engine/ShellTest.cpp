@@ -66,23 +66,6 @@ INSTANTIATE_TEST_SUITE_P(Shell, MenuItems, ::testing::ValuesIn(std::vector<MenuC
     {"", {}, {}},
 }));
 
-// The menu pops up below "Other" from a carrier loaded once and kept on top;
-// the commands of windows still to come show greyed out.
-TEST_F(Shell, MenuPopsUpBelowOtherFromItsCarrier)
-{
-    choose("");
-    choose("");
-    EXPECT_EQ(platform.events, Lines{"topmost Menu"});
-    EXPECT_EQ(platform.menuPlaces, (std::vector<kx::Rect>{rara().Command7.rect, rara().Command7.rect}));
-    ASSERT_EQ(platform.menus.size(), 2u);
-    Lines captions;
-    for (const kx::MenuItem& item : platform.menus[0].children)
-        captions.push_back(item.Caption);
-    EXPECT_EQ(captions, (Lines{"Sounds", "High Scores", "New Game", "-", "Skins", "-", "Help", "Credits"}));
-    for (const char* greyed : {"mnuSetFolder", "mnuRefresh"})
-        EXPECT_FALSE(shown(greyed).Enabled) << greyed;
-}
-
 // "Sounds" silences every sound and unticks itself; again, and both come back.
 TEST_F(Shell, SoundsTogglesSoundAndItsTick)
 {
@@ -134,8 +117,6 @@ TEST_F(Shell, CreditsTypeEveryCharacterAfterItsPause)
     platform.whileWaiting = {};
 
     EXPECT_EQ(platform.sounds, Lines{"/kestrix/sounds/horn1.wav"});
-    EXPECT_EQ(std::ranges::count(credits, '\n'), 20) << "21 lines";
-    EXPECT_TRUE(credits.starts_with("Kestrix 1.1\r\n"));
     ASSERT_EQ(platform.waited.size(), credits.size());
     for (std::size_t i = 0; i < credits.size(); ++i) {
         EXPECT_DOUBLE_EQ(platform.waited[i], pauses[i]) << "character " << i;

@@ -26,8 +26,6 @@ struct PlatformRecords {
     std::vector<double> waited; // the seconds of each wait
     std::vector<FileDialog> fileDialogs;
     std::vector<std::filesystem::path> opened; // documents handed to the desktop
-    std::vector<kx::MenuItem> menus; // each menu popped up, as it showed
-    std::vector<kx::Rect> menuPlaces; // the control each menu popped up under
     // "show <caption>", "pager <text>", "modal <caption>", "input <title>", "quit",
     // "topmost <caption>", "not topmost <caption>"
     std::vector<std::string> events;
@@ -115,10 +113,8 @@ public:
     {
         events.push_back((topmost ? "topmost " : "not topmost ") + window.Caption());
     }
-    std::string popupMenu(kx::Window&, const kx::Rect& under, const kx::MenuItem& menu) override
+    std::string popupMenu(kx::Window&, const kx::Rect&, const kx::MenuItem&) override
     {
-        menus.push_back(menu);
-        menuPlaces.push_back(under);
         if (menuChoices.empty())
             return {};
         std::string chosen = std::move(menuChoices.front());
