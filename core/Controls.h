@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,13 @@ struct Rect {
     int pixelWidth() const { return width / kTwipsPerPixel; }
     bool operator==(const Rect&) const = default;
 };
+
+// A decoded picture as the window system holds it; the engine only hands it on.
+class ImageData {
+public:
+    virtual ~ImageData() = default;
+};
+using Image = std::shared_ptr<const ImageData>; // null: no picture
 
 struct Label {
     Rect rect;
@@ -68,7 +76,7 @@ struct PictureBox {
     Rect rect;
     std::vector<Printed> printed;
     double CurrentX = 0, CurrentY = 0;
-    std::string Picture; // file drawn under the printed text; empty for none
+    Image Picture; // drawn under the printed text
 
     void Cls()
     {

@@ -44,6 +44,19 @@ void Game::install(std::unique_ptr<Window> window)
     platform_.windowLoaded(added);
 }
 
+void Game::Show(Window& window)
+{
+    // Activated first, so the window shows its skin from the first frame.
+    window.Form_Activate();
+    platform_.showWindow(window);
+}
+
+void Game::ShowModal(Window& window)
+{
+    window.Form_Activate();
+    platform_.runModal(window);
+}
+
 bool Game::isLoaded(const Window& window) const
 {
     // Compares addresses only: the window asked about may be one already unloaded.

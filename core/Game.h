@@ -64,6 +64,10 @@ public:
     }
     void unload(Window& window);
     bool isLoaded(const Window& window) const;
+    // Shows the window, which then becomes the active one.
+    void Show(Window& window);
+    // Shows the window modally, as the active one, until it is gone or hidden.
+    void ShowModal(Window& window);
     // Unloads every window in the order of the window table; the main window
     // stays when `mainWindowToo` is false.
     void unloadAll(bool mainWindowToo);

@@ -40,8 +40,13 @@ public:
     virtual Rect Frame() const = 0;
     // Runs when the window is being unloaded, before its view goes.
     virtual void Form_Unload() {}
+    // Runs each time the window is shown or becomes the active window again.
+    virtual void Form_Activate() {}
 
     Game& game() const { return game_; }
+
+    Image Picture; // the skin's picture the window is painted from; none: the drawn look
+
     // Stops the window's long actions that claimed it (see LongAction) at their next step.
     void StopLongActions() { ++claims_; }
 

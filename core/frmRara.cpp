@@ -10,6 +10,7 @@
 #include "shell/frmMenu.h"
 #include "storage/SavedGame.h"
 #include "storage/ScoreList.h"
+#include "storage/Skins.h"
 #include "terminal/frmTerminal.h"
 
 #include <algorithm>
@@ -92,7 +93,8 @@ void frmRara::Form_Load()
     GameState& s = g.state;
     const LongAction newGame(*this);
     s.SoundOn = true;
-    g.platform().showWindow(*this);
+    StartSkin(g);
+    g.Show(*this);
     s.DayCount = 1;
     s.Finished = false;
     s.FavourReward = 0;
@@ -248,7 +250,7 @@ void frmRara::Command2_Click()
 void frmRara::Command3_Click()
 {
     Game& g = game();
-    g.platform().runModal(g.load<frmFinance>());
+    g.ShowModal(g.load<frmFinance>());
 }
 
 void frmRara::Command4_Click() { SaveGame(game()); }

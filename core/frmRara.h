@@ -33,6 +33,8 @@ public:
     ListView ListView2; // the player's items, shown in the list's place by Command2
     PictureBox Picture1; // status line and server information strip
     Timer Timer1; // scrolls the information strip
+    // Kept out of view: the skin's pictures that the other windows copy.
+    PictureBox picServer, picPopUp, picPopView, picFinance, picShop, picScorelist;
 
     std::int16_t SelectedServer = 0; // server whose details the strip shows; 0 = none
     std::string InfoText; // details being scrolled; empty while the status line shows

@@ -15,7 +15,7 @@ std::int16_t Game::ShowPager(const std::string& text, bool twoButtons,
     while (frmPager* showing = find<frmPager>()) {
         if (ended_)
             break;
-        platform_.runModal(*showing);
+        ShowModal(*showing);
     }
     if (ended_)
         return twoButtons ? 3 : 1;
@@ -29,7 +29,7 @@ std::int16_t Game::ShowPager(const std::string& text, bool twoButtons,
     DoEvents();
     platform_.refreshViews();
     if (isLoaded(pager))
-        platform_.runModal(pager);
+        ShowModal(pager);
     // PagerAnswer is shared: a message raised meanwhile may have been answered after this one.
     return static_cast<std::int16_t>(pager.Answer);
 }

@@ -3,6 +3,7 @@
 #include "core/Game.h"
 #include "core/LongAction.h"
 #include "core/Numbers.h"
+#include "core/frmRara.h"
 
 namespace kx {
 
@@ -157,6 +158,12 @@ void frmFinance::Command4_Click()
 }
 
 void frmFinance::Form_QueryUnload() { game().unload(*this); }
+
+void frmFinance::Form_Activate()
+{
+    if (const frmRara* rara = game().find<frmRara>())
+        Picture = rara->picFinance.Picture;
+}
 
 void frmFinance::Label1_MouseDown() { game().platform().dragWindow(*this); }
 

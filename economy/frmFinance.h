@@ -28,6 +28,8 @@ public:
     Button Command4; // "Withdraw"
 
     void Form_QueryUnload();
+    // Takes the finances picture of the skin from the main window.
+    void Form_Activate() override;
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();

@@ -1,6 +1,7 @@
 #include "frmPager.h"
 
 #include "core/Game.h"
+#include "core/frmRara.h"
 
 namespace kx {
 
@@ -43,6 +44,14 @@ void frmPager::Form_Unload()
 }
 
 void frmPager::Form_QueryUnload() { game().unload(*this); }
+
+void frmPager::Form_Activate()
+{
+    if (const frmRara* rara = game().find<frmRara>()) {
+        Picture = rara->picPopUp.Picture;
+        Picture1.Picture = rara->picPopView.Picture;
+    }
+}
 
 void frmPager::Command1_Click() { answer(1); }
 

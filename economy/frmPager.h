@@ -27,6 +27,8 @@ public:
     // that is the only button, otherwise "No".
     void Form_Unload() override;
     void Form_QueryUnload();
+    // Takes the pager pictures of the skin from the main window.
+    void Form_Activate() override;
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();

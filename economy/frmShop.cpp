@@ -54,10 +54,10 @@ void frmShop::Form_Load()
     GameState& s = g.state;
     const LongAction opening(*this);
     // A missing side picture is left undrawn; the shop opens all the same.
-    for (auto [box, file] : {std::pair{&Picture1, "/sideitems.jpg"}, {&Picture2, "/sideitems2.jpg"}}) {
-        const std::string path = g.platform().programFolder() + file;
-        box->Picture = Game::FileExists(path) ? path : "";
-    }
+    for (auto [box, file] : {std::pair{&Picture1, "/sideitems.jpg"}, {&Picture2, "/sideitems2.jpg"}})
+        box->Picture = g.platform().loadPicture(g.platform().programFolder() + file);
+    if (const frmRara* rara = g.find<frmRara>())
+        Picture = rara->picShop.Picture;
     ClearShop(s);
     StockShop(g);
     for (ListView* list : {&ListView1, &ListView2})
@@ -68,7 +68,7 @@ void frmShop::Form_Load()
         s.ItemPrice[n] = QuotePrice(g, record.Number);
     }
     FillLists();
-    g.platform().showWindow(*this);
+    g.Show(*this);
     g.DoEvents();
     if (!opening)
         return;

@@ -67,6 +67,8 @@ public:
     virtual double textWidth(FontRole font, const std::string& text) = 0;
     // Puts plain text on the clipboard in place of what it held.
     virtual void setClipboardText(const std::string& text) = 0;
+    // Decodes a picture file; none when the file is missing or cannot be decoded.
+    virtual Image loadPicture(const std::filesystem::path& file) = 0;
     // Plays a WAV file without waiting; a new sound cuts off the one playing.
     virtual void playSound(const std::string& path) = 0;
     // The folder the program was started from, without a trailing separator.

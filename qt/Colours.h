@@ -12,5 +12,8 @@ inline constexpr QColor kOutline{0x4a, 0x59, 0x6a};
 inline constexpr QColor kText{0xd8, 0xde, 0xe6};
 inline constexpr QColor kStrip{0x0b, 0x0e, 0x11};
 inline constexpr QColor kStripText{0x7c, 0xf0, 0x8a};
+// Text on the light parts of a skin.
+inline constexpr QColor kTextOnLight{0x1b, 0x24, 0x30};
+inline constexpr QColor kStripTextOnLight{0x0d, 0x4f, 0x25};
 
 } // namespace kx::look

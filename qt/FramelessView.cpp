@@ -1,6 +1,7 @@
 #include "FramelessView.h"
 
 #include "Look.h"
+#include "QtImage.h"
 #include "TextCodec.h"
 #include "Widgets.h"
 #include "core/Window.h"
@@ -75,6 +76,7 @@ void FramelessView::addTitleStrip(const Rect& twips, std::function<void()> mouse
 void FramelessView::addMark(const QString& mark, const Rect& twips, std::function<void()> click)
 {
     auto* area = new ClickArea(mark, this);
+    marks_.push_back(area);
     area->setGeometry(look::pixels(twips));
     area->onClick = [this, click = std::move(click)] { handle(click); };
 }
@@ -115,9 +117,26 @@ void FramelessView::sync(QPushButton* widget, const Button& button)
         widget->setVisible(button.Visible);
 }
 
-void FramelessView::setBackground(const QPixmap& picture)
+void FramelessView::sync()
 {
-    background_ = picture;
+    syncSkin();
+    refresh();
+}
+
+void FramelessView::syncSkin()
+{
+    if (!window_ || window_->Picture == picture_)
+        return;
+    picture_ = window_->Picture;
+    background_ = pixmapOf(picture_);
+    const auto colourUnder = [this](const QRect& area) {
+        return look::isLightUnder(background_, area) ? look::kTextOnLight : look::kText;
+    };
+    for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        label->setStyleSheet(QString("color: %1;").arg(colourUnder(label->geometry()).name()));
+    titleColour_ = colourUnder(look::pixels(titleStrip_));
+    for (ClickArea* mark : marks_)
+        mark->setMarkDrawn(background_.isNull());
     update();
 }
 
@@ -128,15 +147,17 @@ void FramelessView::paintEvent(QPaintEvent*)
     QPainterPath outline;
     const QRectF box = QRectF(outlineRect()).adjusted(0.5, 0.5, -0.5, -0.5);
     outline.addRoundedRect(box, cornerSize() / 2.0, cornerSize() / 2.0);
+    const QRect strip = look::pixels(titleStrip_);
     if (!background_.isNull()) {
-        // The skin draws its own strip and marks; only the outline is the window's.
+        // The skin draws the strip, the marks and the frame; the title is the window's.
         painter.setClipPath(outline);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), background_);
+        painter.setPen(titleColour_);
+        painter.drawText(strip.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, windowTitle());
         return;
     }
     painter.fillPath(outline, look::kWindow);
-    const QRect strip = look::pixels(titleStrip_);
     painter.fillRect(strip, look::kTitle);
     painter.setPen(look::kText);
     painter.drawText(strip.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, windowTitle());

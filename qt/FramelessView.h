@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -27,14 +28,14 @@ public:
     Window* engineWindow() const { return window_; }
     // The engine window is gone: stop reading it and hide.
     void detach();
+    // Brings the skin picture and every widget in line with the engine window.
+    void sync();
     // Brings every widget in line with the engine window.
     virtual void refresh() = 0;
     // Moves the window with the mouse until the button is released.
     void beginDrag();
     // Where the mouse went down on the title strip, on the screen.
     void notePress(QPoint global) { pressedAt_ = global; }
-    // The skin's picture the window is painted from; a null one leaves the dark look.
-    void setBackground(const QPixmap& picture);
 
 signals:
     void unloaded();
@@ -67,8 +68,15 @@ protected:
     Game& game_;
 
 private:
+    // Paints the window from its skin picture, or in the dark look without one,
+    // and gives each label a colour that reads on what lies under it.
+    void syncSkin();
+
     Window* window_;
+    Image picture_;
     QPixmap background_;
+    QColor titleColour_;
+    std::vector<class ClickArea*> marks_;
     Rect titleStrip_;
     bool dragging_ = false;
     QPoint pressedAt_;

@@ -1,5 +1,7 @@
 #include "Look.h"
 
+#include <QImage>
+
 #include <cmath>
 
 namespace kx::look {
@@ -31,6 +33,17 @@ QFont terminalFont()
     // Ascent and descent together fill a 13-pixel row, underscores included.
     font.setPixelSize(11);
     return font;
+}
+
+bool isLightUnder(const QPixmap& picture, const QRect& area)
+{
+    const QRect inside = area.intersected(picture.rect());
+    if (inside.isEmpty())
+        return false;
+    // Smooth scaling to one pixel averages the whole area.
+    const QImage average = picture.copy(inside).toImage().scaled(1, 1, Qt::IgnoreAspectRatio,
+                                                                 Qt::SmoothTransformation);
+    return average.pixelColor(0, 0).lightnessF() > 0.55;
 }
 
 const char* styleSheet()

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 
 // The plain dark look the windows wear when no skin picture covers them.
@@ -21,6 +22,8 @@ QFont stripFont(FontRole role);
 QFont terminalFont();
 inline const QColor kTerminalText{0, 192, 0};
 inline const QColor kTerminalSelected{255, 0, 0};
+// Whether a picture is light where `area` lies, so that text on it must be dark.
+bool isLightUnder(const QPixmap& picture, const QRect& area);
 // The style sheet of the controls inside a frameless window.
 const char* styleSheet();
 

@@ -32,6 +32,7 @@ void PagerView::refresh()
     sync(buttons_[0], window->Command1);
     sync(buttons_[1], window->Command2);
     sync(buttons_[2], window->Command3);
+    strip_->setPicture(window->Picture1.Picture);
     strip_->setPrinted(window->Picture1.printed);
     ticker_.setRunning(window->Timer1.Enabled);
 }

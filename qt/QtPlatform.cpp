@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "FramelessView.h"
+#include "QtImage.h"
 #include "Look.h"
 #include "TextCodec.h"
 #include "ViewFactory.h"
@@ -209,6 +210,7 @@ void QtPlatform::windowUnloaded(Window& window)
 void QtPlatform::showWindow(Window& window)
 {
     if (FramelessView* view = viewOf(window); view && !quitting_) {
+        view->sync();
         view->show();
         view->raise();
         view->activateWindow();
@@ -222,6 +224,7 @@ void QtPlatform::runModal(Window& window)
         return;
     QEventLoop loop;
     connect(view, &FramelessView::unloaded, &loop, &QEventLoop::quit);
+    view->sync();
     if (!view->isVisible()) {
         view->setWindowModality(Qt::ApplicationModal);
         view->show();
@@ -304,6 +307,14 @@ double QtPlatform::textWidth(FontRole font, const std::string& text)
     return QFontMetricsF(look::stripFont(font)).horizontalAdvance(toQString(text));
 }
 
+Image QtPlatform::loadPicture(const std::filesystem::path& file)
+{
+    QPixmap picture;
+    if (!picture.load(QFile::decodeName(file.c_str())))
+        return nullptr;
+    return std::make_shared<const QtImage>(std::move(picture));
+}
+
 void QtPlatform::playSound(const std::string& path)
 {
     const QString file = toQString(path);
@@ -331,7 +342,7 @@ std::string QtPlatform::programFolder()
 void QtPlatform::refreshViews()
 {
     for (auto& [window, view] : views_)
-        view->refresh();
+        view->sync();
 }
 
 void QtPlatform::atSafePoint()

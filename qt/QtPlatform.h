@@ -60,6 +60,7 @@ public:
     std::string popupMenu(Window& owner, const Rect& under, const MenuItem& menu) override;
     double textWidth(FontRole font, const std::string& text) override;
     void setClipboardText(const std::string& text) override;
+    Image loadPicture(const std::filesystem::path& file) override;
     void playSound(const std::string& path) override;
     std::string programFolder() override;
     std::filesystem::path dataFolder() override;

@@ -148,6 +148,7 @@ void RaraView::refresh()
         sync(buttons_[i], *buttons[i]);
     syncList(list_, window->ListView1);
     syncList(items_, window->ListView2);
+    strip_->setPicture(window->Picture1.Picture);
     strip_->setPrinted(window->Picture1.printed);
     ticker_.setRunning(window->Timer1.Enabled);
 }

@@ -1,6 +1,7 @@
 #include "ShopView.h"
 
 #include "Look.h"
+#include "QtImage.h"
 #include "TextCodec.h"
 #include "Widgets.h"
 
@@ -104,12 +105,11 @@ void ShopView::syncList(QListWidget* list, const ListView& model)
 
 void ShopView::syncPicture(int number, const PictureBox& box)
 {
-    std::string& shown = pictureFiles_[number - 1];
+    Image& shown = pictureShown_[number - 1];
     if (shown == box.Picture)
         return;
     shown = box.Picture;
-    // A file that is not a picture draws nothing, like no file.
-    pictures_[number - 1]->setPixmap(shown.empty() ? QPixmap() : QPixmap(toQString(shown)));
+    pictures_[number - 1]->setPixmap(pixmapOf(shown));
 }
 
 void ShopView::refresh()

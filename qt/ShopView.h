@@ -37,7 +37,7 @@ private:
     std::array<QPushButton*, 2> buttons_{};
     std::array<QListWidget*, 2> lists_{};
     std::array<QLabel*, 2> pictures_{};
-    std::array<std::string, 2> pictureFiles_;
+    std::array<Image, 2> pictureShown_;
     std::map<int, QIcon> icons_;
     bool syncingLists_ = false;
 };

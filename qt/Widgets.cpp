@@ -1,6 +1,7 @@
 #include "Widgets.h"
 
 #include "Look.h"
+#include "QtImage.h"
 #include "TextCodec.h"
 
 #include <QAbstractItemView>
@@ -45,7 +46,8 @@ void showSelected(QAbstractItemView* list, int selected)
         list->scrollTo(row);
 }
 
-StripWidget::StripWidget(FontRole font, QWidget* parent) : QWidget(parent), font_(font)
+StripWidget::StripWidget(FontRole font, QWidget* parent)
+    : QWidget(parent), font_(font), textColour_(look::kStripText)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -58,11 +60,26 @@ void StripWidget::setPrinted(const std::vector<PictureBox::Printed>& printed)
     update();
 }
 
+void StripWidget::setPicture(const Image& picture)
+{
+    if (picture == picture_)
+        return;
+    picture_ = picture;
+    const QPixmap pixmap = pixmapOf(picture_);
+    textColour_ = look::isLightUnder(pixmap, pixmap.rect()) ? look::kStripTextOnLight : look::kStripText;
+    update();
+}
+
 void StripWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), look::kStrip);
-    painter.setPen(look::kStripText);
+    if (picture_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), pixmapOf(picture_));
+    } else {
+        painter.fillRect(rect(), look::kStrip);
+    }
+    painter.setPen(textColour_);
     const QFont font = look::stripFont(font_);
     painter.setFont(font);
     const int ascent = QFontMetrics(font).ascent();
@@ -96,9 +113,17 @@ void StripWidget::mouseMoveEvent(QMouseEvent* event)
 
 ClickArea::ClickArea(const QString& mark, QWidget* parent) : QWidget(parent), mark_(mark) {}
 
+void ClickArea::setMarkDrawn(bool drawn)
+{
+    if (drawn == markDrawn_)
+        return;
+    markDrawn_ = drawn;
+    update();
+}
+
 void ClickArea::paintEvent(QPaintEvent*)
 {
-    if (mark_.isEmpty())
+    if (mark_.isEmpty() || !markDrawn_)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -31,6 +31,8 @@ public:
     // Repaints only when the printed texts changed.
     void setPrinted(const std::vector<PictureBox::Printed>& printed);
     const std::vector<PictureBox::Printed>& printed() const { return printed_; }
+    // The picture the texts are printed over; none leaves the dark strip.
+    void setPicture(const Image& picture);
 
     std::function<void()> onClick, onDoubleClick;
     std::function<void(int button, int shift, double x, double y)> onMouseMove;
@@ -44,6 +46,8 @@ protected:
 private:
     FontRole font_;
     std::vector<PictureBox::Printed> printed_;
+    Image picture_;
+    QColor textColour_;
     bool afterDoubleClick_ = false;
 };
 
@@ -56,6 +60,8 @@ public:
     // Pressing gives the mouse's place on the screen at the press.
     std::function<void(QPoint)> onPress;
     std::function<void()> onClick;
+    // Whether the mark is drawn; a skin's picture draws its own.
+    void setMarkDrawn(bool drawn);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -64,6 +70,7 @@ protected:
 
 private:
     QString mark_;
+    bool markDrawn_ = true;
 };
 
 } // namespace kx

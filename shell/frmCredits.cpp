@@ -54,7 +54,7 @@ void frmCredits::Form_Load()
     const std::string credits = CreditsText();
     Text1.Text.clear();
     g.platform().setTopmost(*this, true);
-    g.platform().showWindow(*this);
+    g.Show(*this);
     // Closing the window or a new game meanwhile ends the reveal without a look at the window.
     const LongAction reveal(*this);
     Revealing = true;

@@ -2,6 +2,7 @@
 
 #include "core/Game.h"
 #include "frmCredits.h"
+#include "storage/Skins.h"
 #include "storage/frmScorelist.h"
 
 #include <utility>
@@ -10,9 +11,9 @@ namespace kx {
 
 namespace {
 
-MenuItem item(std::string name, std::string caption, bool enabled = true)
+MenuItem item(std::string name, std::string caption)
 {
-    return {std::move(name), std::move(caption), false, false, enabled, {}};
+    return {std::move(name), std::move(caption), false, false, true, {}};
 }
 
 MenuItem separator() { return item("", "-"); }
@@ -28,11 +29,13 @@ MenuItem* find(MenuItem& menu, const std::string& name)
 }
 
 using Handler = void (frmMenu::*)();
-// The items that do something; the skins are not in the game yet.
+// The items that do something.
 const std::pair<const char*, Handler> kHandlers[] = {
     {"mnuSound", &frmMenu::mnuSound_Click},
     {"mnuHighScores", &frmMenu::mnuHighScores_Click},
     {"mnuGiveup", &frmMenu::mnuGiveup_Click},
+    {"mnuSetFolder", &frmMenu::mnuSetFolder_Click},
+    {"mnuRefresh", &frmMenu::mnuRefresh_Click},
     {"mnuCont", &frmMenu::mnuCont_Click},
     {"mnuLumoraSite", &frmMenu::mnuLumoraSite_Click},
     {"mnuKestrixSite", &frmMenu::mnuKestrixSite_Click},
@@ -53,7 +56,7 @@ frmMenu::frmMenu(Game& game) : WindowOf(game)
     sound.Checkable = true;
     sound.Checked = true;
     MenuItem skins = item("mnuSkins", "Skins");
-    skins.children = {item("mnuSetFolder", "Set Folder", false), item("mnuRefresh", "Refresh", false)};
+    skins.children = {item("mnuSetFolder", "Set Folder"), item("mnuRefresh", "Refresh")};
     MenuItem help = item("mnuHelp", "Help");
     help.children = {item("mnuCont", "Contents"), separator(),
                      item("mnuLumoraSite", "Visit Lumora' Website"),
@@ -89,6 +92,10 @@ void frmMenu::mnuSound_Click()
 
 void frmMenu::mnuGiveup_Click() { game().RestartGame(); }
 
+void frmMenu::mnuSetFolder_Click() { ChooseSkinFolder(game()); }
+
+void frmMenu::mnuRefresh_Click() { RefreshSkin(game()); }
+
 void frmMenu::OpenHelp(const std::string& page)
 {
     Platform& platform = game().platform();
@@ -109,7 +116,7 @@ void frmMenu::mnuCredits_Click()
 {
     Game& g = game();
     if (frmCredits* open = g.find<frmCredits>())
-        g.platform().showWindow(*open);
+        g.Show(*open);
     else
         g.load<frmCredits>();
 }

@@ -29,6 +29,8 @@ public:
     // Opens the top ten, read afresh.
     void mnuHighScores_Click();
     void mnuGiveup_Click();
+    void mnuSetFolder_Click();
+    void mnuRefresh_Click();
     void mnuCont_Click();
     void mnuLumoraSite_Click();
     void mnuKestrixSite_Click();

@@ -1,3 +1,4 @@
+#include "KeptFiles.h"
 #include "ScoreList.h"
 #include "core/Game.h"
 #include "core/frmRara.h"
@@ -17,8 +18,9 @@ void Game::EndGame()
     state.Finished = true;
     if (frmRara* rara = find<frmRara>())
         rara->ShowFinished(true);
-    ScoreList scores = ReadScores(ScoreFileToRead(*this));
-    if (RankScore(scores, {state.Alias, state.Funds}) && !WriteScores(scores, ScoreFileToWrite(*this)))
+    ScoreList scores = ReadScores(KeptFileToRead(*this, kScoreFileName));
+    if (RankScore(scores, {state.Alias, state.Funds}) &&
+        !WriteScores(scores, KeptFileToWrite(*this, kScoreFileName)))
         ShowPager("You have a position in the high score list.", false);
 }
 

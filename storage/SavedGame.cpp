@@ -1,6 +1,7 @@
 #include "SavedGame.h"
 
 #include "EntryFile.h"
+#include "KeptFiles.h"
 #include "Scramble.h"
 #include "core/Game.h"
 #include "core/LongAction.h"
@@ -11,7 +12,6 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 
 namespace kx {
 
@@ -36,17 +36,6 @@ std::string saveError(int number, const std::string& description)
     return "File cannot be save --- Error " + std::to_string(number) + ":  " + description;
 }
 
-bool writable(const fs::path& folder)
-{
-    std::error_code error;
-    if (!fs::is_directory(folder, error))
-        return false;
-    const fs::path probe = folder / ".kestrix-write-test";
-    const bool ok = std::ofstream(probe).good();
-    fs::remove(probe, error);
-    return ok;
-}
-
 // A number as saved; nothing for a text that is not a finite number.
 std::optional<float> savedNumber(const std::string& text)
 {
@@ -60,12 +49,6 @@ std::optional<float> savedNumber(const std::string& text)
 }
 
 } // namespace
-
-fs::path KeepingFolder(Game& game)
-{
-    const fs::path program(game.platform().programFolder());
-    return writable(program) ? program : game.platform().dataFolder();
-}
 
 void SaveGame(Game& game)
 {

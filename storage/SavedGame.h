@@ -13,8 +13,5 @@ void SaveGame(Game& game);
 // "Load Game": asks, asks which file, and takes the player's values from it
 // when it holds a saved game; the world stays as it is.
 void LoadGame(Game& game);
-// Where the game keeps what it writes: the program's folder when the player
-// may write there, else the per-user data folder.
-std::filesystem::path KeepingFolder(Game& game);
 
 } // namespace kx

@@ -1,7 +1,6 @@
 #include "ScoreList.h"
 
 #include "EntryFile.h"
-#include "SavedGame.h"
 #include "Scramble.h"
 #include "core/Game.h"
 #include "core/Numbers.h"
@@ -35,17 +34,6 @@ std::optional<Score> readPlace(const std::string& value)
 }
 
 } // namespace
-
-fs::path ScoreFileToWrite(Game& game) { return KeepingFolder(game) / "scorelist.ehf"; }
-
-fs::path ScoreFileToRead(Game& game)
-{
-    const fs::path written = ScoreFileToWrite(game);
-    std::error_code error;
-    if (fs::exists(written, error))
-        return written;
-    return fs::path(game.platform().programFolder()) / "scorelist.ehf";
-}
 
 ScoreList ReadScores(const fs::path& file)
 {

@@ -8,8 +8,6 @@
 
 namespace kx {
 
-class Game;
-
 // One place of the top ten; an empty place has no game.
 struct Score {
     std::string name;
@@ -18,11 +16,8 @@ struct Score {
 };
 using ScoreList = std::array<std::optional<Score>, 10>;
 
-// The score file to read: the one the game writes, or before it exists a
-// list that came with the program.
-std::filesystem::path ScoreFileToRead(Game& game);
-// Where the game writes its score file.
-std::filesystem::path ScoreFileToWrite(Game& game);
+// The game's top ten, kept as a file of this name (see KeptFiles.h).
+inline constexpr const char* kScoreFileName = "scorelist.ehf";
 // The ten places, best first; a missing file, entry or separator is an empty place.
 ScoreList ReadScores(const std::filesystem::path& file);
 // Rewrites all ten places at once.

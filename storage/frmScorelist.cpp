@@ -1,7 +1,9 @@
 #include "frmScorelist.h"
 
+#include "KeptFiles.h"
 #include "ScoreList.h"
 #include "core/Game.h"
+#include "core/frmRara.h"
 #include "core/LongAction.h"
 #include "core/Numbers.h"
 
@@ -20,9 +22,11 @@ frmScorelist::frmScorelist(Game& game) : WindowOf(game)
 
 void frmScorelist::Form_Load()
 {
+    if (const frmRara* rara = game().find<frmRara>())
+        Picture = rara->picScorelist.Picture;
     ListView1.columns = {{"Kestrix", "", 0.5}, {"Score", "", 0.47}};
     ShowScores();
-    game().platform().showWindow(*this);
+    game().Show(*this);
     game().PlaySound("/sounds/clap1.wav");
 }
 
@@ -30,7 +34,7 @@ void frmScorelist::ShowScores()
 {
     ListView1.items.clear();
     // An empty place shows as an empty row.
-    for (const auto& place : ReadScores(ScoreFileToRead(game())))
+    for (const auto& place : ReadScores(KeptFileToRead(game(), kScoreFileName)))
         ListView1.items.push_back(
             {"", place ? place->name : "", {{"", place ? "$" + FormatAmount(place->score) : ""}}});
 }
@@ -40,7 +44,7 @@ void frmScorelist::Command1_Click()
     const LongAction asking(*this);
     if (game().ShowPager("Are you sure you want to purge all score data?", true) != 2 || !asking)
         return;
-    WriteScores({}, ScoreFileToWrite(game()));
+    WriteScores({}, KeptFileToWrite(game(), kScoreFileName));
     ShowScores();
 }
 

@@ -1,6 +1,7 @@
 #include "frmTerminal.h"
 
 #include "core/Game.h"
+#include "core/frmRara.h"
 
 namespace kx {
 
@@ -24,7 +25,7 @@ frmTerminal::frmTerminal(Game& game) : WindowOf(game)
 
 void frmTerminal::Form_Load()
 {
-    game().platform().showWindow(*this);
+    game().Show(*this);
     Connect();
 }
 
@@ -33,6 +34,12 @@ void frmTerminal::Form_Unload()
     StopLongActions();
     game().state.TermLines.assign(1, std::string());
     game().state.TermLineCount = 0;
+}
+
+void frmTerminal::Form_Activate()
+{
+    if (const frmRara* rara = game().find<frmRara>())
+        Picture = rara->picServer.Picture;
 }
 
 void frmTerminal::Form_QueryUnload() { game().unload(*this); }

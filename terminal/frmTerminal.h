@@ -40,6 +40,8 @@ public:
     void Form_Load();
     // Closing the window in any way throws the transcript away.
     void Form_Unload() override;
+    // Takes the terminal picture of the skin from the main window.
+    void Form_Activate() override;
     void Form_QueryUnload();
     void Term_MouseDown(int index, int button, int shift, double x, double y);
     void VScroll1_Change();

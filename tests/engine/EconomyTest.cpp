@@ -142,7 +142,7 @@ TEST_F(Economy, TheShopBuysAndSellsAtThisVisitsPrices)
     const Lines opened{"Name:  Forwarding Bank Account", "Amount:  3", "Sale Price:  53", "Name:", "|",
                        "Forwarding Bank Account 2", "Tip 12"};
     EXPECT_EQ(shown(), opened);
-    EXPECT_EQ(shop.Picture1.Picture, "") << "a missing side picture is left out";
+    EXPECT_EQ(FakePlatform::fileOf(shop.Picture1.Picture), "") << "a missing side picture is left out";
     platform.sounds.clear();
 
     const auto click = [&](void (kx::frmShop::*handler)()) { run([&] { (shop.*handler)(); }); };

@@ -1,6 +1,7 @@
 #include "support/GameFixture.h"
 
 #include "storage/EntryFile.h"
+#include "storage/KeptFiles.h"
 #include "storage/ScoreList.h"
 #include "storage/Scramble.h"
 
@@ -99,7 +100,7 @@ TEST_F(GameFixture, AFinishedGameIsRankedOnceAndChangesNoMore)
     for (int i = 0; i < 2; ++i)
         run([&] { rara().Command6_Click(); });
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"You have a position in the high score list."});
-    EXPECT_EQ(kx::ReadScores(kx::ScoreFileToRead(game))[0], (kx::Score{"neo", 5000}));
+    EXPECT_EQ(kx::ReadScores(kx::KeptFileToRead(game, kx::kScoreFileName))[0], (kx::Score{"neo", 5000}));
     EXPECT_EQ(terminalWindow(), nullptr);
     for (const kx::Button* b : {&rara().Command1, &rara().Command3, &rara().Command4, &rara().Command6})
         EXPECT_FALSE(b->Enabled) << b->Caption;

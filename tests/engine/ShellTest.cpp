@@ -61,8 +61,6 @@ INSTANTIATE_TEST_SUITE_P(Shell, MenuItems, ::testing::ValuesIn(std::vector<MenuC
     {"mnuLumoraSite", {"/kestrix/help/studio.html"}, {}},
     {"mnuKestrixSite", {"/kestrix/help/kestrix.html"}, {}},
     {"mnuAbout", {}, {"Kestrix 1.1.  A game of hacking"}},
-    {"mnuSetFolder", {}, {}},
-    {"mnuRefresh", {}, {}},
     {"", {}, {}},
 }));
 

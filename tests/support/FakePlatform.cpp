@@ -27,6 +27,29 @@ std::filesystem::path FakePlatform::dataFolder()
     return data;
 }
 
+namespace {
+
+// What the fake decodes: any file that is there and not empty.
+struct FakeImage final : kx::ImageData {
+    explicit FakeImage(std::filesystem::path from) : file(std::move(from)) {}
+    std::filesystem::path file;
+};
+
+} // namespace
+
+kx::Image FakePlatform::loadPicture(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error) || std::filesystem::file_size(file, error) == 0)
+        return nullptr;
+    return std::make_shared<const FakeImage>(file);
+}
+
+std::string FakePlatform::fileOf(const kx::Image& picture)
+{
+    return picture ? static_cast<const FakeImage&>(*picture).file.string() : std::string();
+}
+
 std::string FakePlatform::inputBox(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText)
 {

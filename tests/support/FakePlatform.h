@@ -123,6 +123,9 @@ public:
     }
     double textWidth(kx::FontRole, const std::string& text) override { return charWidth * text.size(); }
     void setClipboardText(const std::string&) override {}
+    kx::Image loadPicture(const std::filesystem::path& file) override;
+    // The file a picture held by the game was read from; empty for none.
+    static std::string fileOf(const kx::Image& picture);
     void playSound(const std::string& path) override { sounds.push_back(path); }
     std::string programFolder() override { return "/kestrix"; }
     std::filesystem::path dataFolder() override;

@@ -1,0 +1,43 @@
+#include "KeptFiles.h"
+
+#include "core/Game.h"
+
+#include <fstream>
+
+namespace kx {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool writable(const fs::path& folder)
+{
+    std::error_code error;
+    if (!fs::is_directory(folder, error))
+        return false;
+    const fs::path probe = folder / ".kestrix-write-test";
+    const bool ok = std::ofstream(probe).good();
+    fs::remove(probe, error);
+    return ok;
+}
+
+} // namespace
+
+fs::path KeepingFolder(Game& game)
+{
+    const fs::path program(game.platform().programFolder());
+    return writable(program) ? program : game.platform().dataFolder();
+}
+
+fs::path KeptFileToWrite(Game& game, const std::string& name) { return KeepingFolder(game) / name; }
+
+fs::path KeptFileToRead(Game& game, const std::string& name)
+{
+    const fs::path written = KeptFileToWrite(game, name);
+    std::error_code error;
+    if (fs::exists(written, error))
+        return written;
+    return fs::path(game.platform().programFolder()) / name;
+}
+
+} // namespace kx

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace kx {
+
+class Game;
+
+// The settings file that remembers the skin folder (see KeptFiles.h).
+inline constexpr const char* kSkinSettingsName = "skinfolder.ehf";
+
+// At the start of a game: takes the skin folder from the settings file, which
+// the first start writes with the program's folder, and loads all pictures.
+void StartSkin(Game& game);
+// "Refresh": loads all pictures again from the skin folder.
+void RefreshSkin(Game& game);
+// "Set Folder": the player picks a picture in the new skin's folder; the
+// pictures of every window but the shop come from there at once, and the
+// skin's description is shown.
+void ChooseSkinFolder(Game& game);
+
+} // namespace kx
