@@ -1,10 +1,13 @@
-// Draws the game's pictures into one folder laid out like the game's program folder:
+// Draws the game's pictures and makes its sounds into one folder laid out like the game's
+// program folder:
 //   kestrix-assetgen FOLDER
 // Every byte comes from the code below, so the committed files can be checked against it.
 #include "ItemPictures.h"
 #include "SidePictures.h"
 #include "SkinInfo.h"
 #include "SkinPictures.h"
+#include "Sounds.h"
+#include "Wave.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,9 +88,21 @@ bool writeSkin(const QDir& programFolder, const Skin& skin)
     return write(kx::art::skinInfoFile(skin.info), folder, "userskin.ehf");
 }
 
+bool writeSounds(const QDir& folder)
+{
+    if (!makeFolder(folder, "sounds"))
+        return false;
+    for (const kx::art::Sound& sound : kx::art::sounds) {
+        const auto samples = kx::art::finished(sound.make(), 0.003, sound.fadeOut);
+        if (!write(kx::art::waveFile(samples, kx::art::sampleRate), folder, QString("sounds/") + sound.file))
+            return false;
+    }
+    return true;
+}
+
 bool writeEverything(const QDir& folder)
 {
-    if (!writeItemPictures(folder) || !writeSidePictures(folder))
+    if (!writeItemPictures(folder) || !writeSidePictures(folder) || !writeSounds(folder))
         return false;
     for (const Skin& skin : skins) {
         if (!writeSkin(folder, skin))
