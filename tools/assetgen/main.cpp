@@ -1,10 +1,16 @@
-// Draws the game's pictures into one folder laid out like the game's program folder:
+// Draws the game's pictures and makes its sounds into one folder laid out like the game's
+// program folder:
 //   kestrix-assetgen FOLDER
-// Every byte comes from the code below, so the committed pictures can be checked against it.
+// Every byte comes from the code below, so the committed files can be checked against it.
 #include "ItemPictures.h"
 #include "SidePictures.h"
+#include "SkinInfo.h"
+#include "SkinPictures.h"
+#include "Sounds.h"
+#include "Wave.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -15,6 +21,25 @@ namespace {
 // A fixed quality and no text chunks: the files depend on the drawing alone.
 constexpr int jpegQuality = 92;
 
+struct Skin {
+    const char* folder; // within the program folder; the game's own skin lies in the folder itself
+    const kx::art::SkinPalette& palette;
+    kx::art::SkinInfo info;
+};
+
+const Skin skins[] = {
+    {".", kx::art::nightShift, {"Night Shift", "The dark skin the game starts in"}},
+    {"skins/Daylight", kx::art::daylight, {"Daylight", "A light skin for bright rooms"}},
+};
+
+bool makeFolder(const QDir& folder, const QString& name)
+{
+    if (folder.mkpath(name))
+        return true;
+    std::fprintf(stderr, "kestrix-assetgen: cannot create %s\n", qPrintable(folder.filePath(name)));
+    return false;
+}
+
 bool save(const QImage& picture, const QDir& folder, const QString& name, const char* format, int quality = -1)
 {
     const QString path = folder.filePath(name);
@@ -24,12 +49,19 @@ bool save(const QImage& picture, const QDir& folder, const QString& name, const 
     return false;
 }
 
+bool write(const QByteArray& bytes, const QDir& folder, const QString& name)
+{
+    QFile file(folder.filePath(name));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        return true;
+    std::fprintf(stderr, "kestrix-assetgen: cannot write %s\n", qPrintable(file.fileName()));
+    return false;
+}
+
 bool writeItemPictures(const QDir& folder)
 {
-    if (!folder.mkpath("items")) {
-        std::fprintf(stderr, "kestrix-assetgen: cannot create %s\n", qPrintable(folder.filePath("items")));
+    if (!makeFolder(folder, "items"))
         return false;
-    }
     for (int number = 1; number <= kx::art::itemPictureCount; ++number) {
         const QString name = QString("items/item%1.png").arg(number, 2, 10, QChar('0'));
         if (!save(kx::art::itemPicture(number), folder, name, "PNG"))
@@ -44,6 +76,41 @@ bool writeSidePictures(const QDir& folder)
            save(kx::art::sidePicture(kx::art::Side::Right), folder, "sideitems2.jpg", "JPG", jpegQuality);
 }
 
+bool writeSkin(const QDir& programFolder, const Skin& skin)
+{
+    if (!makeFolder(programFolder, skin.folder))
+        return false;
+    const QDir folder(programFolder.filePath(skin.folder));
+    for (const kx::art::SkinPicture& picture : kx::art::skinPictures) {
+        if (!save(picture.draw(skin.palette), folder, picture.file, "JPG", jpegQuality))
+            return false;
+    }
+    return write(kx::art::skinInfoFile(skin.info), folder, "userskin.ehf");
+}
+
+bool writeSounds(const QDir& folder)
+{
+    if (!makeFolder(folder, "sounds"))
+        return false;
+    for (const kx::art::Sound& sound : kx::art::sounds) {
+        const auto samples = kx::art::finished(sound.make(), 0.003, sound.fadeOut);
+        if (!write(kx::art::waveFile(samples, kx::art::sampleRate), folder, QString("sounds/") + sound.file))
+            return false;
+    }
+    return true;
+}
+
+bool writeEverything(const QDir& folder)
+{
+    if (!writeItemPictures(folder) || !writeSidePictures(folder) || !writeSounds(folder))
+        return false;
+    for (const Skin& skin : skins) {
+        if (!writeSkin(folder, skin))
+            return false;
+    }
+    return true;
+}
+
 }
 
 int main(int argc, char* argv[])
@@ -55,6 +122,5 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: kestrix-assetgen FOLDER\n");
         return 2;
     }
-    const QDir folder(arguments.at(1));
-    return writeItemPictures(folder) && writeSidePictures(folder) ? 0 : 1;
+    return writeEverything(QDir(arguments.at(1))) ? 0 : 1;
 }
