@@ -23,7 +23,7 @@ CreditsView::CreditsView(Game& game, frmCredits& window) : FormView(game, window
     text_ = new QPlainTextEdit(this);
     text_->setGeometry(look::pixels(window.Text1.rect));
     text_->setReadOnly(true);
-    text_->setFont(look::terminalFont());
+    text_->setObjectName("terminal");
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setStyleSheet(QString("QPlainTextEdit { color: %1; background: #000000; border: 0px; }")
                              .arg(look::kTerminalText.name()));

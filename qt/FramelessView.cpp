@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QStyle>
 #include <QWindow>
 
 namespace kx {
@@ -22,6 +23,7 @@ FramelessView::FramelessView(Game& game, Window& window)
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(toQString(window.Caption()));
     setFont(look::uiFont());
+    setProperty("tone", "dark");
     setStyleSheet(look::styleSheet());
     const QRect frame = look::pixels(window.Frame());
     setFixedSize(frame.size());
@@ -132,6 +134,12 @@ void FramelessView::syncSkin()
     const auto colourUnder = [this](const QRect& area) {
         return look::isLightUnder(background_, area) ? look::kTextOnLight : look::kText;
     };
+    // Each control is polished afresh under the tone of the picture.
+    setProperty("tone", look::isLightUnder(background_, rect()) ? "light" : "dark");
+    for (QWidget* control : findChildren<QWidget*>()) {
+        style()->unpolish(control);
+        style()->polish(control);
+    }
     for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
         label->setStyleSheet(QString("color: %1;").arg(colourUnder(label->geometry()).name()));
     titleColour_ = colourUnder(look::pixels(titleStrip_));
@@ -171,6 +179,14 @@ void FramelessView::resizeEvent(QResizeEvent*)
     QPainterPath outline;
     outline.addRoundedRect(QRectF(outlineRect()), cornerSize() / 2.0, cornerSize() / 2.0);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
+}
+
+void FramelessView::changeEvent(QEvent* event)
+{
+    // Coming back to the front, the window takes its skin's picture afresh.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        handle([this] { window_->Form_Activate(); });
+    QWidget::changeEvent(event);
 }
 
 void FramelessView::closeEvent(QCloseEvent* event)

@@ -2,6 +2,9 @@
 
 #include <QImage>
 
+#include <array>
+#include <utility>
+
 #include <cmath>
 
 namespace kx::look {
@@ -46,32 +49,58 @@ bool isLightUnder(const QPixmap& picture, const QRect& area)
     return average.pixelColor(0, 0).lightnessF() > 0.55;
 }
 
-const char* styleSheet()
+QString styleSheet()
 {
-    return R"(
-        QLabel { color: #d8dee6; background: transparent; }
-        QPushButton { color: #d8dee6; background: #33404d; border: 1px solid #56687a;
-                      border-radius: 2px; padding: 0px; }
-        QPushButton:hover { background: #3d4c5c; }
-        QPushButton:pressed { background: #26313b; }
-        QPushButton:disabled { color: #6b7785; background: #262d35; border-color: #3a4450; }
-        QTreeWidget, QListWidget { color: #d8dee6; background: #12161a; border: 1px solid #3a4450;
-                                   selection-background-color: #2f6f45; selection-color: #ffffff; }
-        QHeaderView::section { color: #d8dee6; background: #2b333d; border: 0px;
-                               border-right: 1px solid #3a4450; padding: 0px 3px; }
-        QDialog { background: #1c2127; }
-        QLineEdit { color: #d8dee6; background: #12161a; border: 1px solid #56687a;
-                    selection-background-color: #2f6f45; }
-        QScrollBar:vertical { background: #1c2127; width: 10px; }
-        QScrollBar::handle:vertical { background: #4a596a; min-height: 12px; }
-        QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }
-        QAbstractScrollArea::corner { background: #1c2127; }
+    // The rules once for each tone: a window's "tone" property says which holds.
+    static const char* const rules = R"(
+        @tone QLabel { color: @text; background: transparent; }
+        @tone QPushButton { color: @text; background: @button; border: 1px solid @edge;
+                            border-radius: 2px; padding: 0px; }
+        @tone QPushButton:hover { background: @hover; }
+        @tone QPushButton:pressed { background: @pressed; }
+        @tone QPushButton:disabled { color: @greyed; background: @greyedback; border-color: @line; }
+        @tone QTreeWidget, @tone QListWidget { color: @text; background: @well; border: 1px solid @line;
+                                   selection-background-color: @pick; selection-color: #ffffff; }
+        @tone QHeaderView::section { color: @text; background: @header; border: 0px;
+                                     border-right: 1px solid @line; padding: 0px 3px; }
+        @tone QLineEdit { color: @text; background: @well; border: 1px solid @edge;
+                          selection-background-color: @pick; }
+        @tone QScrollBar:vertical { background: @window; width: 10px; }
+        @tone QScrollBar::handle:vertical { background: @handle; min-height: 12px; }
+        @tone QScrollBar::add-line:vertical, @tone QScrollBar::sub-line:vertical { height: 0px; }
+        @tone QAbstractScrollArea::corner { background: @window; }
+    )";
+    static const std::pair<const char*, std::array<const char*, 2>> colours[] = {
+        {"@tone", {"[tone=\"dark\"]", "[tone=\"light\"]"}},
+        {"@text", {"#d8dee6", "#1b2430"}},    {"@button", {"#33404d", "#e2e8ef"}},
+        {"@edge", {"#56687a", "#8a9bb0"}},    {"@hover", {"#3d4c5c", "#eef2f7"}},
+        {"@pressed", {"#26313b", "#cdd6e1"}}, {"@greyedback", {"#262d35", "#edf0f4"}},
+        {"@greyed", {"#6b7785", "#9aa5b1"}},  {"@line", {"#3a4450", "#b9c4d0"}},
+        {"@well", {"#12161a", "#fbfcfe"}},    {"@pick", {"#2f6f45", "#3b6ea5"}},
+        {"@header", {"#2b333d", "#dfe5ec"}},  {"@window", {"#1c2127", "#eef1f5"}},
+        {"@handle", {"#4a596a", "#a9b6c6"}}};
+    QString sheet = R"(
+        QDialog { color: #d8dee6; background: #1c2127; }
         QMenu { color: #d8dee6; background: #1c2127; border: 1px solid #4a596a; padding: 2px 0px; }
         QMenu::item { padding: 3px 16px 3px 20px; }
         QMenu::item:selected { background: #2f6f45; color: #ffffff; }
         QMenu::item:disabled { color: #6b7785; }
         QMenu::separator { height: 1px; background: #3a4450; margin: 3px 6px; }
     )";
+    // Polishing a control afresh would give it the application's font: the
+    // sheet names the fonts, the terminal's own where the player types.
+    const auto font = [](const QFont& f) {
+        return QString("font-family: \"%1\"; font-size: %2px;").arg(f.family()).arg(f.pixelSize());
+    };
+    sheet += "kx--FramelessView QWidget { " + font(uiFont()) + " }\n";
+    sheet += "kx--FramelessView QWidget#terminal { " + font(terminalFont()) + " }\n";
+    for (const std::size_t tone : {0, 1}) {
+        QString text = rules;
+        for (const auto& [name, values] : colours)
+            text.replace(name, values[tone]);
+        sheet += text;
+    }
+    return sheet;
 }
 
 } // namespace kx::look

@@ -24,7 +24,8 @@ inline const QColor kTerminalText{0, 192, 0};
 inline const QColor kTerminalSelected{255, 0, 0};
 // Whether a picture is light where `area` lies, so that text on it must be dark.
 bool isLightUnder(const QPixmap& picture, const QRect& area);
-// The style sheet of the controls inside a frameless window.
-const char* styleSheet();
+// The style sheet of the frameless windows and their menus and dialogs; a
+// window's "tone" property, "dark" or "light", picks its controls' colours.
+QString styleSheet();
 
 } // namespace kx::look

@@ -87,7 +87,7 @@ TerminalView::TerminalView(Game& game, frmTerminal& window) : FormView(game, win
 
     input_ = new QLineEdit(this);
     input_->setGeometry(look::pixels(window.Text1.rect));
-    input_->setFont(look::terminalFont());
+    input_->setObjectName("terminal");
     connect(input_, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (frmTerminal* t = form())
             t->Text1.Text = fromQString(text);
