@@ -1,6 +1,7 @@
 #include "ViewHarness.h"
 
 #include "economy/frmFinance.h"
+#include "economy/frmPager.h"
 #include "economy/frmShop.h"
 #include "qt/QtImage.h"
 #include "storage/Skins.h"
@@ -52,6 +53,10 @@ private slots:
         });
         grabPaintedFromPicture(*h.rara(), skin, "main");
         h.choosePager = [&](PagerView& pager, bool) {
+            game.dispatch([&] { // the message scrolled in far enough to read
+                game.state.PagerScroll = 8;
+                static_cast<frmPager*>(pager.engineWindow())->Timer1_Timer();
+            });
             grabPaintedFromPicture(*pager.engineWindow(), skin, "pager");
             return 1;
         };
