@@ -86,12 +86,19 @@ std::string NumberText(double x)
     return exponent == std::string::npos ? mantissa : mantissa + text.substr(exponent);
 }
 
+std::string Trimmed(const std::string& text, std::string_view blanks)
+{
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::optional<double> ParseNumber(const std::string& text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
+    const std::string body = Trimmed(text);
+    if (body.empty())
         return std::nullopt;
-    const std::string body = text.substr(first, text.find_last_not_of(' ') - first + 1);
     std::size_t i = body[0] == '-' || body[0] == '+' ? 1 : 0;
     int digits = 0, points = 0;
     for (; i < body.size(); ++i) {
@@ -109,10 +116,9 @@ std::optional<double> ParseNumber(const std::string& text)
 
 std::optional<double> ParseAmount(const std::string& text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
+    std::string body = Trimmed(text);
+    if (body.empty())
         return std::nullopt;
-    std::string body = text.substr(first, text.find_last_not_of(' ') - first + 1);
     if (body.starts_with('$'))
         body.erase(0, 1);
     // A thousands separator stands between two digits of the whole part.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kx {
 
@@ -27,5 +28,7 @@ std::optional<double> ParseAmount(const std::string& text);
 std::string UpperFirst(const std::string& text);
 // The text in lower case (Windows-1252 letters).
 std::string LowerCase(const std::string& text);
+// The text without the blanks at either end.
+std::string Trimmed(const std::string& text, std::string_view blanks = " ");
 
 } // namespace kx

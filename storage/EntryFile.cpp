@@ -13,14 +13,6 @@ namespace kx {
 
 namespace {
 
-std::string trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
@@ -83,19 +75,19 @@ std::string GetEntry(const std::string& section, const std::string& key,
     const std::string wantedKey = LowerCase(key);
     const std::vector<std::string> lines = splitLines(bytes);
     for (auto line = lines.begin(); line != lines.end(); ++line) {
-        const std::string header = LowerCase(trimmed(*line));
+        const std::string header = LowerCase(Trimmed(*line));
         const std::size_t open = header.find('[');
         // "[x]" names x; a line of one character names nothing.
         if (open == std::string::npos || header.size() < 2 ||
             header.substr(open + 1, header.size() - 2) != wantedSection)
             continue;
         for (++line; line != lines.end(); ++line) {
-            const std::string entry = trimmed(*line);
+            const std::string entry = Trimmed(*line);
             if (contains(entry, "]"))
                 return {};
             const std::size_t equals = entry.find('=');
             if (equals != std::string::npos && LowerCase(entry.substr(0, equals)) == wantedKey)
-                return trimmed(entry.substr(equals + 1));
+                return Trimmed(entry.substr(equals + 1));
         }
         return {};
     }
@@ -106,8 +98,8 @@ std::error_code PutEntry(const std::string& section, const std::string& key,
                          const std::string& value, const std::filesystem::path& file,
                          const std::function<void()>& eachLine)
 {
-    const std::string header = "[" + LowerCase(trimmed(section)) + "]";
-    const std::string keyPart = LowerCase(trimmed(key)) + "=";
+    const std::string header = "[" + LowerCase(Trimmed(section)) + "]";
+    const std::string keyPart = LowerCase(Trimmed(key)) + "=";
 
     std::error_code error;
     const bool exists = std::filesystem::exists(file, error);

@@ -11,13 +11,8 @@ namespace kx {
 
 namespace {
 
-std::string trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+// Tabs count as blanks here, as in settings files written by hand.
+std::string trimmed(const std::string& text) { return Trimmed(text, " \t"); }
 
 std::vector<std::string> readLines(const std::filesystem::path& file)
 {
