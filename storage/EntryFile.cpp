@@ -1,12 +1,9 @@
 #include "EntryFile.h"
 
 #include "AtomicFile.h"
+#include "LineReader.h"
 #include "core/Numbers.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <fstream>
-#include <limits>
 #include <vector>
 
 namespace kx {
@@ -18,80 +15,69 @@ bool contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
-// The streams keep no error of their own; the number the player sees is the
-// one the system left when opening or reading failed.
-std::error_code lastError()
+// The lines of the file, at most maxLines + 1 of them, so a file over the
+// limit is told by its count without being read to its end.
+std::error_code readLines(const std::filesystem::path& file, std::size_t maxLines,
+                          const std::function<void()>& eachLine, std::vector<std::string>& lines)
 {
-    return errno != 0 ? std::error_code(errno, std::generic_category())
-                      : std::make_error_code(std::errc::io_error);
-}
-
-std::error_code readBytes(const std::filesystem::path& file, std::string& bytes)
-{
-    errno = 0;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return lastError();
-    // Read through the stream, not its buffer: a failing read (a folder, a
-    // bad disk) then marks the stream instead of throwing.
-    char block[4096];
-    while (in.read(block, sizeof block) || in.gcount() > 0)
-        bytes.append(block, static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        return lastError();
-    return {};
-}
-
-// Splits at CR LF, a lone CR or a lone LF, so a file edited elsewhere reads the
-// same.  The end of the last line needs no line break.  Stops once more than
-// maxLines lines are read.
-std::vector<std::string> splitLines(const std::string& bytes,
-                                    std::size_t maxLines = std::numeric_limits<std::size_t>::max(),
-                                    const std::function<void()>& eachLine = {})
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size() && lines.size() <= maxLines) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-        if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n')
-            ++start;
+    LineReader reader(file);
+    std::string line;
+    while (lines.size() <= maxLines && reader.next(line)) {
+        lines.push_back(line);
         if (eachLine)
             eachLine();
     }
-    return lines;
+    return reader.error();
 }
 
 } // namespace
 
-std::string GetEntry(const std::string& section, const std::string& key,
-                     const std::filesystem::path& file)
+std::vector<std::string> GetEntries(const std::string& section, const std::vector<std::string>& keys,
+                                    const std::filesystem::path& file)
 {
-    std::string bytes;
-    if (readBytes(file, bytes))
-        return {};
+    std::vector<std::string> values(keys.size());
+    std::vector<bool> found(keys.size());
+    std::vector<std::string> wantedKeys;
+    for (const std::string& key : keys)
+        wantedKeys.push_back(LowerCase(key));
     const std::string wantedSection = LowerCase(section);
-    const std::string wantedKey = LowerCase(key);
-    const std::vector<std::string> lines = splitLines(bytes);
-    for (auto line = lines.begin(); line != lines.end(); ++line) {
-        const std::string header = LowerCase(Trimmed(*line));
-        const std::size_t open = header.find('[');
-        // "[x]" names x; a line of one character names nothing.
-        if (open == std::string::npos || header.size() < 2 ||
-            header.substr(open + 1, header.size() - 2) != wantedSection)
+    LineReader reader(file);
+    std::string line;
+    bool inSection = false;
+    std::size_t missing = keys.size();
+    while (missing > 0 && reader.next(line)) {
+        if (!inSection && line.find('[') == std::string::npos)
+            continue; // not a header, and nothing else counts before the section
+        const std::string entry = Trimmed(line);
+        if (!inSection) {
+            // "[x]" names x; a line of one character names nothing.
+            const std::string header = LowerCase(entry);
+            const std::size_t open = header.find('[');
+            inSection = open != std::string::npos && header.size() >= 2 &&
+                        header.substr(open + 1, header.size() - 2) == wantedSection;
             continue;
-        for (++line; line != lines.end(); ++line) {
-            const std::string entry = Trimmed(*line);
-            if (contains(entry, "]"))
-                return {};
-            const std::size_t equals = entry.find('=');
-            if (equals != std::string::npos && LowerCase(entry.substr(0, equals)) == wantedKey)
-                return Trimmed(entry.substr(equals + 1));
         }
-        return {};
+        // Only the first section of the name counts; a line holding "]" ends it.
+        if (contains(entry, "]"))
+            break;
+        const std::size_t equals = entry.find('=');
+        if (equals == std::string::npos)
+            continue;
+        const std::string key = LowerCase(entry.substr(0, equals));
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (!found[i] && key == wantedKeys[i]) {
+                found[i] = true;
+                values[i] = Trimmed(entry.substr(equals + 1));
+                --missing;
+            }
+        }
     }
-    return {};
+    return values;
+}
+
+std::string GetEntry(const std::string& section, const std::string& key, const std::filesystem::path& file)
+{
+    return GetEntries(section, {key}, file).front();
 }
 
 std::error_code PutEntry(const std::string& section, const std::string& key,
@@ -105,12 +91,11 @@ std::error_code PutEntry(const std::string& section, const std::string& key,
     const bool exists = std::filesystem::exists(file, error);
     if (error)
         return error;
-    std::string bytes;
+    std::vector<std::string> lines;
     if (exists)
-        error = readBytes(file, bytes);
+        error = readLines(file, kMaxEntryFileLines, eachLine, lines);
     if (error)
         return error;
-    std::vector<std::string> lines = splitLines(bytes, kMaxEntryFileLines, eachLine);
     if (lines.size() > kMaxEntryFileLines)
         return std::make_error_code(std::errc::file_too_large);
 

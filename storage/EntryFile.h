@@ -24,6 +24,11 @@ inline constexpr std::size_t kMaxEntryFileLines = 9000;
 std::string GetEntry(const std::string& section, const std::string& key,
                      const std::filesystem::path& file);
 
+/// The values of several keys of one section, as GetEntry finds each, in one
+/// reading of the file.
+std::vector<std::string> GetEntries(const std::string& section, const std::vector<std::string>& keys,
+                                    const std::filesystem::path& file);
+
 /// Writes key=value into section, section and key trimmed and lower-cased, the
 /// value as given.  The last line of the key under a header of the section
 /// counts and is replaced; without one the entry goes right after the last

@@ -107,15 +107,17 @@ void LoadGame(Game& game)
         game.ShowPager("Invalid File Name", false);
         return;
     }
-    const auto read = [&](const std::string& key) {
-        return Scramble(GetEntry(kSection, key, file), kScrambleKey, false);
-    };
-    const std::string alias = read(kKeys[Alias]);
-    std::array<std::optional<float>, 4 + kHoldings> numbers;
-    for (int i = Funds; i <= Day; ++i)
-        numbers[i - Funds] = savedNumber(read(kKeys[i]));
+    // The alias, the four numbers, then the holdings, as kept.
+    std::vector<std::string> keys(std::begin(kKeys), std::end(kKeys));
     for (int n = 1; n <= kHoldings; ++n)
-        numbers[3 + n] = savedNumber(read(holdingKey(n)));
+        keys.push_back(holdingKey(n));
+    std::vector<std::string> values = GetEntries(kSection, keys, file);
+    for (std::string& value : values)
+        value = Scramble(value, kScrambleKey, false);
+    const std::string alias = values[Alias];
+    std::array<std::optional<float>, 4 + kHoldings> numbers;
+    for (std::size_t i = 1; i < values.size(); ++i)
+        numbers[i - 1] = savedNumber(values[i]);
     const std::optional<float> day = numbers[Day - Funds];
     const bool isGame = !alias.empty() && std::ranges::all_of(numbers, [](auto v) { return v.has_value(); }) &&
                        *day >= 1 && *day <= kFinalDay && *day == std::floor(*day);

@@ -38,8 +38,12 @@ std::optional<Score> readPlace(const std::string& value)
 ScoreList ReadScores(const fs::path& file)
 {
     ScoreList scores;
+    std::vector<std::string> keys;
     for (std::size_t i = 0; i < scores.size(); ++i)
-        scores[i] = readPlace(GetEntry(kSection, placeKey(i), file));
+        keys.push_back(placeKey(i));
+    const std::vector<std::string> places = GetEntries(kSection, keys, file);
+    for (std::size_t i = 0; i < scores.size(); ++i)
+        scores[i] = readPlace(places[i]);
     return scores;
 }
 

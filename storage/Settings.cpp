@@ -1,9 +1,9 @@
 #include "Settings.h"
 
 #include "AtomicFile.h"
+#include "LineReader.h"
 #include "core/Numbers.h"
 
-#include <fstream>
 #include <optional>
 #include <vector>
 
@@ -17,24 +17,17 @@ std::string trimmed(const std::string& text) { return Trimmed(text, " \t"); }
 std::vector<std::string> readLines(const std::filesystem::path& file)
 {
     std::vector<std::string> lines;
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        // A lone CR also ends a line.
-        std::size_t start = 0;
-        for (std::size_t cr = line.find('\r'); cr != std::string::npos; cr = line.find('\r', start)) {
-            lines.push_back(line.substr(start, cr - start));
-            start = cr + 1;
-        }
-        if (start < line.size() || start == 0)
-            lines.push_back(line.substr(start));
-    }
+    LineReader reader(file);
+    for (std::string line; reader.next(line);)
+        lines.push_back(line);
     return lines;
 }
 
 // The section a header line opens, lower-cased; nothing for other lines.
 std::optional<std::string> sectionOf(const std::string& line)
 {
+    if (line.find('[') == std::string::npos)
+        return std::nullopt;
     const std::string text = trimmed(line);
     const std::size_t close = text.find(']');
     if (text.empty() || text[0] != '[' || close == std::string::npos)
@@ -85,13 +78,21 @@ std::optional<std::size_t> findKey(const std::vector<std::string>& lines, Sectio
 std::string ReadSetting(const std::string& section, const std::string& key,
                         const std::filesystem::path& file)
 {
-    const std::vector<std::string> lines = readLines(file);
-    const std::optional<SectionSpan> span = findSection(lines, section);
-    const std::optional<std::size_t> line = span ? findKey(lines, *span, key) : std::nullopt;
-    if (!line)
-        return {};
-    const std::string& text = lines[*line];
-    return trimmed(text.substr(text.find('=') + 1)).substr(0, kMaxSettingLength);
+    // Read up to the entry only: a huge file costs no more than its head.
+    const std::string wantedSection = LowerCase(trimmed(section));
+    const std::string wantedKey = LowerCase(trimmed(key));
+    LineReader reader(file);
+    bool inSection = false;
+    for (std::string line; reader.next(line);) {
+        if (const std::optional<std::string> name = sectionOf(line)) {
+            if (inSection)
+                break;
+            inSection = *name == wantedSection;
+        } else if (inSection && keyOf(line) == wantedKey) {
+            return trimmed(line.substr(line.find('=') + 1)).substr(0, kMaxSettingLength);
+        }
+    }
+    return {};
 }
 
 std::error_code WriteSetting(const std::string& section, const std::string& key,
