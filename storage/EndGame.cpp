@@ -19,9 +19,11 @@ void Game::EndGame()
     if (frmRara* rara = find<frmRara>())
         rara->ShowFinished(true);
     ScoreList scores = ReadScores(KeptFileToRead(*this, kScoreFileName));
-    if (RankScore(scores, {state.Alias, state.Funds}) &&
-        !WriteScores(scores, KeptFileToWrite(*this, kScoreFileName)))
-        ShowPager("You have a position in the high score list.", false);
+    if (!RankScore(scores, {state.Alias, state.Funds}))
+        return;
+    const std::error_code error = WriteScores(scores, KeptFileToWrite(*this, kScoreFileName));
+    ShowPager(error ? WriteFailure(kScoresNotSaved, error) : "You have a position in the high score list.",
+              false);
 }
 
 } // namespace kx

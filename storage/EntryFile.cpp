@@ -30,6 +30,42 @@ std::error_code readLines(const std::filesystem::path& file, std::size_t maxLine
     return reader.error();
 }
 
+// Puts key=value into the lines.  The last header of the section counts, and
+// the last line of the key among the lines under any header of the section, so
+// a section written twice by hand still gets its key replaced, not added once
+// more.  eachLine runs after every line searched.
+void putInto(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+             const std::string& value, const std::function<void()>& eachLine)
+{
+    const std::string header = "[" + LowerCase(Trimmed(section)) + "]";
+    const std::string keyPart = LowerCase(Trimmed(key)) + "=";
+    std::size_t headerLine = lines.size();
+    std::size_t keyLine = lines.size();
+    bool inSection = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string lower = LowerCase(lines[i]);
+        if (contains(lower, header)) {
+            headerLine = i;
+            inSection = true;
+        } else if (contains(lower, "[")) {
+            inSection = false;
+        } else if (inSection && contains(lower, keyPart)) {
+            keyLine = i;
+        }
+        if (eachLine)
+            eachLine();
+    }
+    const std::string entry = keyPart + value;
+    if (keyLine < lines.size()) {
+        lines[keyLine] = entry;
+    } else if (headerLine < lines.size()) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(headerLine) + 1, entry);
+    } else {
+        lines.push_back(header);
+        lines.push_back(entry);
+    }
+}
+
 } // namespace
 
 std::vector<std::string> GetEntries(const std::string& section, const std::vector<std::string>& keys,
@@ -82,80 +118,33 @@ std::string GetEntry(const std::string& section, const std::string& key, const s
 
 std::error_code PutEntry(const std::string& section, const std::string& key,
                          const std::string& value, const std::filesystem::path& file,
-                         const std::function<void()>& eachLine)
+                         const std::function<void()>& eachLine, const WriteStepCheck& check)
 {
-    const std::string header = "[" + LowerCase(Trimmed(section)) + "]";
-    const std::string keyPart = LowerCase(Trimmed(key)) + "=";
-
-    std::error_code error;
-    const bool exists = std::filesystem::exists(file, error);
-    if (error)
-        return error;
-    std::vector<std::string> lines;
-    if (exists)
-        error = readLines(file, kMaxEntryFileLines, eachLine, lines);
-    if (error)
-        return error;
-    if (lines.size() > kMaxEntryFileLines)
-        return std::make_error_code(std::errc::file_too_large);
-
-    // The last header counts, and the last line of the key among the lines under
-    // any header of the section, so a section written twice by hand still gets
-    // its key replaced, not added once more.
-    std::size_t headerLine = lines.size();
-    std::size_t keyLine = lines.size();
-    bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string lower = LowerCase(lines[i]);
-        if (contains(lower, header)) {
-            headerLine = i;
-            inSection = true;
-        } else if (contains(lower, "[")) {
-            inSection = false;
-        } else if (inSection && contains(lower, keyPart)) {
-            keyLine = i;
-        }
-        if (eachLine)
-            eachLine();
-    }
-
-    const std::string entry = keyPart + value;
-    if (keyLine < lines.size()) {
-        lines[keyLine] = entry;
-    } else if (headerLine < lines.size()) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(headerLine) + 1, entry);
-    } else {
-        lines.push_back(header);
-        lines.push_back(entry);
-    }
-    std::string contents;
-    for (const std::string& line : lines)
-        contents += line + "\r\n";
-    return WriteFileAtomically(file, contents);
+    return PutEntries(section, {{key, value}}, file, eachLine, check);
 }
 
 std::error_code PutEntries(const std::string& section,
                            const std::vector<std::pair<std::string, std::string>>& entries,
-                           const std::filesystem::path& file, const std::function<void()>& eachLine)
+                           const std::filesystem::path& file, const std::function<void()>& eachLine,
+                           const WriteStepCheck& check)
 {
-    namespace fs = std::filesystem;
+    std::vector<std::string> lines;
     std::error_code error;
-    fs::path scratch = file;
-    scratch += ".writing";
-    if (fs::exists(file, error))
-        fs::copy_file(file, scratch, fs::copy_options::overwrite_existing, error);
-    else
-        fs::remove(scratch, error);
+    if (std::filesystem::exists(file, error))
+        error = readLines(file, kMaxEntryFileLines, eachLine, lines);
     for (const auto& [key, value] : entries) {
         if (error)
-            break;
-        error = PutEntry(section, key, value, scratch, eachLine);
+            return error;
+        if (lines.size() > kMaxEntryFileLines)
+            return std::make_error_code(std::errc::file_too_large);
+        putInto(lines, section, key, value, eachLine);
     }
-    if (!error)
-        fs::rename(scratch, file, error);
-    std::error_code ignored;
-    fs::remove(scratch, ignored);
-    return error;
+    if (error)
+        return error;
+    std::string contents;
+    for (const std::string& line : lines)
+        contents += line + "\r\n";
+    return WriteFileAtomically(file, contents, check);
 }
 
 } // namespace kx

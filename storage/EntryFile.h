@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicFile.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -35,17 +37,18 @@ std::vector<std::string> GetEntries(const std::string& section, const std::vecto
 /// header, and without a header the header and the entry are appended.  Every
 /// other line is kept and each is written back with CR LF.  A missing file is
 /// created; a file of more than kMaxEntryFileLines lines is a failure and stays
-/// as it was.  The file is replaced atomically.  eachLine runs after every line
-/// read and every line searched, so the window events can run meanwhile.
+/// as it was.  The file is replaced atomically (`check` is asked before each
+/// step of that).  eachLine runs after every line read and every line searched,
+/// so the window events can run meanwhile.
 std::error_code PutEntry(const std::string& section, const std::string& key,
                          const std::string& value, const std::filesystem::path& file,
-                         const std::function<void()>& eachLine = {});
+                         const std::function<void()>& eachLine = {}, const WriteStepCheck& check = {});
 
-/// Writes several entries of one section as PutEntry would, all or none: they
-/// go into a copy beside the file, which then takes the file's place.
+/// Writes several entries of one section as PutEntry would, one after the
+/// other, and replaces the file once with all of them, or leaves it as it was.
 std::error_code PutEntries(const std::string& section,
                            const std::vector<std::pair<std::string, std::string>>& entries,
                            const std::filesystem::path& file,
-                           const std::function<void()>& eachLine = {});
+                           const std::function<void()>& eachLine = {}, const WriteStepCheck& check = {});
 
 } // namespace kx

@@ -31,6 +31,11 @@ fs::path KeepingFolder(Game& game)
 
 fs::path KeptFileToWrite(Game& game, const std::string& name) { return KeepingFolder(game) / name; }
 
+std::string WriteFailure(const std::string& what, const std::error_code& error)
+{
+    return what + " --- Error " + std::to_string(error.value()) + ":  " + error.message();
+}
+
 fs::path KeptFileToRead(Game& game, const std::string& name)
 {
     const fs::path written = KeptFileToWrite(game, name);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace kx {
 
@@ -12,6 +13,9 @@ class Game;
 std::filesystem::path KeepingFolder(Game& game);
 // The kept file of that name, where the game writes it.
 std::filesystem::path KeptFileToWrite(Game& game, const std::string& name);
+// What the player is told when a file could not be written: what failed, the
+// error's number and the system's words for it.
+std::string WriteFailure(const std::string& what, const std::error_code& error);
 // The kept file to read: the one the game wrote, or before there is one the
 // file of that name that came with the program.
 std::filesystem::path KeptFileToRead(Game& game, const std::string& name);

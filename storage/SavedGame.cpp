@@ -31,10 +31,7 @@ constexpr std::array<const char*, 5> kKeys{"name", "funds", "debt", "bankfunds",
 
 std::string holdingKey(int n) { return "item" + std::to_string(n); }
 
-std::string saveError(int number, const std::string& description)
-{
-    return "File cannot be save --- Error " + std::to_string(number) + ":  " + description;
-}
+const char* const kSaveFailed = "File cannot be save";
 
 // A number as saved; nothing for a text that is not a finite number.
 std::optional<float> savedNumber(const std::string& text)
@@ -50,7 +47,7 @@ std::optional<float> savedNumber(const std::string& text)
 
 } // namespace
 
-void SaveGame(Game& game)
+void SaveGame(Game& game, const WriteStepCheck& check)
 {
     frmRara* rara = game.find<frmRara>();
     if (!rara)
@@ -71,7 +68,9 @@ void SaveGame(Game& game)
     if (!saving)
         return;
     if (file.empty()) {
-        game.ShowPager(saveError(kBadFileName, "Bad file name or number"), false);
+        game.ShowPager(kSaveFailed + std::string(" --- Error ") + std::to_string(kBadFileName) +
+                           ":  Bad file name or number",
+                       false);
         return;
     }
     if (!file.has_extension())
@@ -83,10 +82,10 @@ void SaveGame(Game& game)
         entries.emplace_back(holdingKey(n), NumberText(s.Items[n]));
     for (auto& entry : entries)
         entry.second = Scramble(entry.second, kScrambleKey, true);
-    const std::error_code error = PutEntries(kSection, entries, file, [&game] { game.DoEvents(); });
+    const std::error_code error = PutEntries(kSection, entries, file, [&game] { game.DoEvents(); }, check);
     if (!saving)
         return;
-    game.ShowPager(error ? saveError(error.value(), error.message()) : "Save completed successfully", false);
+    game.ShowPager(error ? WriteFailure(kSaveFailed, error) : "Save completed successfully", false);
 }
 
 void LoadGame(Game& game)

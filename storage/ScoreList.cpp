@@ -47,7 +47,7 @@ ScoreList ReadScores(const fs::path& file)
     return scores;
 }
 
-std::error_code WriteScores(const ScoreList& scores, const fs::path& file)
+std::error_code WriteScores(const ScoreList& scores, const fs::path& file, const WriteStepCheck& check)
 {
     std::vector<std::pair<std::string, std::string>> entries;
     for (std::size_t i = scores.size(); i-- > 0;) {
@@ -56,7 +56,7 @@ std::error_code WriteScores(const ScoreList& scores, const fs::path& file)
                                                       Scramble(NumberText(place->score), kScrambleKey, true)
                                                 : "");
     }
-    return PutEntries(kSection, entries, file);
+    return PutEntries(kSection, entries, file, {}, check);
 }
 
 std::optional<int> RankScore(ScoreList& scores, const Score& game)

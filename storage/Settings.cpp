@@ -96,7 +96,8 @@ std::string ReadSetting(const std::string& section, const std::string& key,
 }
 
 std::error_code WriteSetting(const std::string& section, const std::string& key,
-                             const std::string& value, const std::filesystem::path& file)
+                             const std::string& value, const std::filesystem::path& file,
+                             const WriteStepCheck& check)
 {
     if (value.find_first_of("\r\n") != std::string::npos)
         return std::make_error_code(std::errc::invalid_argument);
@@ -118,7 +119,7 @@ std::error_code WriteSetting(const std::string& section, const std::string& key,
     std::string contents;
     for (const std::string& line : lines)
         contents += line + "\r\n";
-    return WriteFileAtomically(file, contents);
+    return WriteFileAtomically(file, contents, check);
 }
 
 std::string FolderOf(const std::string& path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicFile.h"
+
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -22,7 +24,8 @@ std::string ReadSetting(const std::string& section, const std::string& key,
 // key as needed and keeping every other line.  The file is replaced atomically;
 // a value holding a line break is refused, since it would read back cut short.
 std::error_code WriteSetting(const std::string& section, const std::string& key,
-                             const std::string& value, const std::filesystem::path& file);
+                             const std::string& value, const std::filesystem::path& file,
+                             const WriteStepCheck& check = {});
 // The folder part of a file path: what comes before its last "\" or "/"; the
 // empty text for a path without either.
 std::string FolderOf(const std::string& path);

@@ -55,13 +55,13 @@ std::string description(const fs::path& file)
 
 // Remembers the folder; a settings file gone since the start is written
 // afresh with the program's folder, so the choice then lasts for this run.
-void rememberFolder(Game& game)
+std::error_code rememberFolder(Game& game, const WriteStepCheck& check)
 {
     std::error_code error;
     const std::string folder = fs::exists(KeptFileToRead(game, kSkinSettingsName), error)
                                    ? game.state.SkinFolder
                                    : game.platform().programFolder();
-    WriteSetting(kSection, kKey, folder, KeptFileToWrite(game, kSkinSettingsName));
+    return WriteSetting(kSection, kKey, folder, KeptFileToWrite(game, kSkinSettingsName), check);
 }
 
 } // namespace
@@ -85,7 +85,7 @@ void RefreshSkin(Game& game)
     game.RefreshStatus();
 }
 
-void ChooseSkinFolder(Game& game)
+void ChooseSkinFolder(Game& game, const WriteStepCheck& check)
 {
     Platform& platform = game.platform();
     const fs::path picked = platform.openFileDialog("Select a file from the skin's folder",
@@ -94,9 +94,11 @@ void ChooseSkinFolder(Game& game)
     if (picked.empty())
         return;
     game.state.SkinFolder = FolderOf(picked.string());
-    rememberFolder(game);
+    const std::error_code error = rememberFolder(game, check);
     loadPictures(game, false);
     game.ShowPager(description(fs::path(game.state.SkinFolder) / "userskin.ehf"), false);
+    if (error)
+        game.ShowPager(WriteFailure("The skin folder cannot be remembered", error), false);
     game.RefreshStatus();
 }
 

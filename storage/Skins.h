@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicFile.h"
+
 namespace kx {
 
 class Game;
@@ -15,6 +17,8 @@ void RefreshSkin(Game& game);
 // "Set Folder": the player picks a picture in the new skin's folder; the
 // pictures of every window but the shop come from there at once, and the
 // skin's description is shown.
-void ChooseSkinFolder(Game& game);
+// The choice is written to the settings file (`check` is asked before each
+// step); a failure is told after the description, and the skin holds for this run.
+void ChooseSkinFolder(Game& game, const WriteStepCheck& check = {});
 
 } // namespace kx

@@ -44,8 +44,10 @@ void frmScorelist::Command1_Click()
     const LongAction asking(*this);
     if (game().ShowPager("Are you sure you want to purge all score data?", true) != 2 || !asking)
         return;
-    WriteScores({}, KeptFileToWrite(game(), kScoreFileName));
+    const std::error_code error = WriteScores({}, KeptFileToWrite(game(), kScoreFileName));
     ShowScores();
+    if (error)
+        game().ShowPager(WriteFailure(kScoresNotSaved, error), false);
 }
 
 void frmScorelist::Form_QueryUnload() { game().unload(*this); }

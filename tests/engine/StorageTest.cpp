@@ -1,4 +1,3 @@
-#include "storage/AtomicFile.h"
 #include "storage/EntryFile.h"
 #include "storage/Scramble.h"
 
@@ -131,36 +130,6 @@ TEST_F(StorageFiles, NineThousandLinesAtMost)
     write(lines + "x");
     EXPECT_EQ(kx::PutEntry("s", "k", "v", file), std::errc::file_too_large);
     EXPECT_EQ(read(), lines + "x");
-}
-
-// Whichever step fails, the old file (or its absence) stays, no temporary file
-// is left behind and the failure reaches the caller.
-TEST_F(StorageFiles, AtomicWriteLeavesTheOldFileOnFailure)
-{
-    using kx::WriteStep;
-    const std::vector<WriteStep> steps = {WriteStep::Create, WriteStep::Write, WriteStep::Flush,
-                                          WriteStep::Close, WriteStep::Rename};
-    const std::string contents(10000, 'n');
-    std::vector<WriteStep> seen;
-    const auto record = [&](WriteStep step) {
-        seen.push_back(step);
-        return ok;
-    };
-    EXPECT_EQ(kx::WriteFileAtomically(file, contents, record), ok);
-    EXPECT_EQ(seen, steps);
-    EXPECT_EQ(read(), contents);
-    const std::error_code full = std::make_error_code(std::errc::no_space_on_device);
-    for (const std::string old : {"old\r\n", ""}) {
-        for (const WriteStep failing : steps) {
-            fs::remove(file);
-            if (!old.empty())
-                write(old);
-            const auto fail = [&](WriteStep step) { return step == failing ? full : ok; };
-            EXPECT_EQ(kx::WriteFileAtomically(file, contents, fail), full);
-            EXPECT_EQ(read(), old) << static_cast<int>(failing);
-            EXPECT_EQ(files(), old.empty() ? 0u : 1u) << static_cast<int>(failing);
-        }
-    }
 }
 
 } // namespace
