@@ -37,15 +37,19 @@ void CreditsView::refresh()
     if (!window)
         return;
     sync(continue_, window->Command1);
-    if (window->Text1.Text == shown_)
+    const std::string& text = window->Text1.Text;
+    if (text == shown_)
         return;
-    shown_ = window->Text1.Text;
-    // A CR LF pair is one line break on the screen.
-    std::string lines = shown_;
-    std::erase(lines, '\r');
-    text_->setPlainText(toQString(lines));
+    // The reveal adds a character at a time: only what is new is laid out.
+    const bool grows = text.starts_with(shown_);
+    std::string added = grows ? text.substr(shown_.size()) : text;
+    shown_ = text;
+    std::erase(added, '\r'); // a CR LF pair is one line break on the screen
+    if (!grows)
+        text_->clear();
     // The caret after the last character keeps the newest line in view.
     text_->moveCursor(QTextCursor::End);
+    text_->insertPlainText(toQString(added));
     text_->ensureCursorVisible();
 }
 

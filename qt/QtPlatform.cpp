@@ -3,6 +3,7 @@
 #include "FramelessView.h"
 #include "QtImage.h"
 #include "Look.h"
+#include "NameOnlyIcons.h"
 #include "TextCodec.h"
 #include "ViewFactory.h"
 #include "core/Game.h"
@@ -137,9 +138,11 @@ std::filesystem::path QtPlatform::fileDialog(bool saving, const std::string& tit
     if (quitting_)
         return {};
     // Qt's own dialog, so that it runs modally in this process on every desktop.
+    NameOnlyIcons icons; // outlives the dialog that asks it
     QFileDialog dialog(mainView(), toQString(title), QFile::decodeName(folder.c_str()),
                        toQString(filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setWindowModality(Qt::ApplicationModal);

@@ -1,12 +1,18 @@
 #include "ViewHarness.h"
 
 #include "economy/frmShop.h"
+#include "qt/CreditsView.h"
+#include "qt/ScorelistView.h"
+#include "shell/frmCredits.h"
+#include "storage/frmScorelist.h"
 #include "qt/FinanceView.h"
 #include "qt/ShopView.h"
 #include "qt/TerminalView.h"
 #include "qt/TextCodec.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -15,14 +21,20 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 
 using namespace kx;
 
-// Random clicks, keys and answers in any order, also while the game waits
-// (connecting, cracking, saving a payment, a message up), must never crash
-// the game or leave a window behind.  Under the sanitizers this finds a use
-// after free at once.  KESTRIX_MONKEY_SEED=n repeats the run of seed n.
+// Random clicks, keys, typed lines, menu entries, file names and answers in
+// any order, over every window and also while the game waits (connecting,
+// cracking, saving a payment, the credits typing, a message or box up), must
+// never crash the game, leave a window of a replaced game behind or make money
+// that is not a number.  Under the sanitizers this finds a use after free at
+// once.  KESTRIX_MONKEY_SEED=n repeats the run of seed n; KESTRIX_MONKEY_EVENTS
+// sets how many actions it takes (2000 unless set).  It runs in a folder of its
+// own, so the files it saves, clears and chooses are its own.
 class MonkeyTest : public QObject {
     Q_OBJECT
     ViewHarness h;
@@ -37,9 +49,33 @@ class MonkeyTest : public QObject {
         h.newGame("neo", 0.01);
         h.choosePager = [this](auto&, bool asks) { return roll(5) == 0 ? 0 : asks ? 2 + roll(2) : 1; };
         h.chooseInput = [this](auto&) {
-            return pick({"", "neo", "Tavrik", "qelvun", " a ", "micro", "500", "$2,000"});
+            return pick({"", "neo", "Tavrik", "qelvun", " a ", "micro", "500", "$2,000", "1e39", "-0",
+                         "nan", "99999999999999999999", garbage(40), QString(3000, '9')});
         };
         h.chooseMenu = [this](QMenu& menu) { chooseFrom(menu); };
+        h.chooseFile = [this](const QString&) { return randomFile(); };
+    }
+
+    // Bytes a player might paste: any of the 255 codes but the line break mark.
+    QString garbage(int length)
+    {
+        std::string bytes;
+        for (int i = 0; i < length; ++i)
+            bytes += static_cast<char>(1 + roll(254));
+        return toQString(bytes);
+    }
+
+    // A saved game, a skin's picture, a file that is missing, not a game or a
+    // folder, or one where the game may not write; or the dialog cancelled.
+    // Every one lies in the monkey's folder, since a save may go to any of them;
+    // a name too long for the system stands for a place the game may not write.
+    QString randomFile()
+    {
+        const QString here = QCoreApplication::applicationDirPath();
+        return pick({"", here + "/games/monkey.kxg", here + "/games/monkey", here + "/missing.kxg",
+                     here + "/skins/Daylight/main.jpg", here + "/skins/Daylight/popup.jpg", here + "/games",
+                     here + "/notes.txt", here + "/notes.txt/game.kxg", here + "/" + QString(300, 'n'),
+                     here + "/" + garbage(12)});
     }
 
     // Any item of the menu or its submenus, greyed ones too, or none.
@@ -73,8 +109,18 @@ class MonkeyTest : public QObject {
                     return QString("write %1 %2 %3").arg(toQString(s.ServerFiles[i].Name))
                         .arg(server.MaxPayment - 100 + roll(400)).arg(roll(12));
         }
-        return pick({"prgmname", "prgmpass", "help", "selhelp", "cls", "dir", "read 1", "read 12", name,
-                     password, "write x 5 1", "write payments.dtb 300 3", "write a b c", "nonsense"});
+        switch (roll(8)) {
+        case 0: return garbage(1 + roll(200));
+        case 1: // a long paste now and then: the terminal prints it row by row
+            return roll(10) == 0 ? QString(30000, QChar('a' + roll(26))) : garbage(600);
+        case 2:
+            return QString("write %1 %2 %3").arg(pick({"payments.dtb", "x", garbage(5)}))
+                .arg(pick({"0", "-5", "1e39", "300", "1,500", "$20", garbage(3)}))
+                .arg(pick({"0", "1", "10", "02", "9999999999", "-1", "1.5", garbage(2)}));
+        default:
+            return pick({"prgmname", "prgmpass", "help", "selhelp", "cls", "dir", "read 1", "read 12", name,
+                         password, "write x 5 1", "write payments.dtb 300 3", "write a b c", "nonsense"});
+        }
     }
 
     void onMainWindow(RaraView& view)
@@ -128,6 +174,22 @@ class MonkeyTest : public QObject {
         }
     }
 
+    void onScorelist(ScorelistView& view)
+    {
+        if (roll(3) == 0)
+            view.close();
+        else
+            QTest::mouseClick(view.button(1 + roll(2)), Qt::LeftButton);
+    }
+
+    void onCredits(CreditsView& view)
+    {
+        if (roll(2) == 0)
+            view.close();
+        else
+            QTest::mouseClick(view.continueButton(), Qt::LeftButton);
+    }
+
     // The finances window runs modally: the player's hand there comes from a timer.
     void onFinance()
     {
@@ -138,12 +200,36 @@ class MonkeyTest : public QObject {
             QTest::mouseClick(view->button(1 + roll(4)), Qt::LeftButton);
     }
 
+    // The game runs, its money is numbers, and every window on the screen is
+    // one of the game now running.
+    bool invariantsHold() const
+    {
+        const GameState& s = h.game->state;
+        bool finite = std::isfinite(s.Funds) && std::isfinite(s.Debt) && std::isfinite(s.BankFunds);
+        for (float held : s.Items)
+            finite = finite && std::isfinite(held);
+        const auto views = QApplication::topLevelWidgets();
+        const bool current = std::ranges::none_of(views, [](QWidget* w) {
+            auto* view = dynamic_cast<FramelessView*>(w);
+            return view && view->isVisible() && !view->engineWindow();
+        });
+        return (h.game->ended() || h.rara()) && finite && current && s.TermLineCount >= 0;
+    }
+
     void randomAction()
     {
         if (!h.game || h.game->ended() || !h.rara())
             return;
         if (const frmShop* shop = h.game->find<frmShop>(); shop && roll(3) == 0) {
             onShop(*static_cast<ShopView*>(h.platform->viewOf(*shop)));
+            return;
+        }
+        if (const frmScorelist* scores = h.game->find<frmScorelist>(); scores && roll(3) == 0) {
+            onScorelist(*static_cast<ScorelistView*>(h.platform->viewOf(*scores)));
+            return;
+        }
+        if (const frmCredits* credits = h.game->find<frmCredits>(); credits && roll(3) == 0) {
+            onCredits(*static_cast<CreditsView*>(h.platform->viewOf(*credits)));
             return;
         }
         FramelessView* terminal = h.terminal() ? h.platform->viewOf(*h.terminal()) : nullptr;
@@ -156,12 +242,27 @@ class MonkeyTest : public QObject {
     }
 
 private slots:
+    // The monkey's folder gets a skin of its own and a file that is no game.
+    void initTestCase()
+    {
+        const QDir here(QCoreApplication::applicationDirPath());
+        QVERIFY(here.mkpath("skins/Daylight"));
+        for (const QString& name : QDir(here.filePath("../skins/Daylight")).entryList(QDir::Files)) {
+            QFile::remove(here.filePath("skins/Daylight/" + name));
+            QVERIFY(QFile::copy(here.filePath("../skins/Daylight/" + name), here.filePath("skins/Daylight/" + name)));
+        }
+        QFile notes(here.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("Remember the milk.\n") > 0);
+    }
+
     void cleanup() { QVERIFY(h.reset()); }
 
     void monkeyClicksNeverBreakTheGame()
     {
         const int seed = qEnvironmentVariableIntValue("KESTRIX_MONKEY_SEED"); // 0 when not set
-        qInfo("Monkey seed %d", seed);
+        bool set = false;
+        const int events = qEnvironmentVariableIntValue("KESTRIX_MONKEY_EVENTS", &set);
+        qInfo("Monkey seed %d, %d events", seed, set ? events : 2000);
         dice.seed(seed);
         // A timer does not fire again while its own handler runs, and a click in
         // the finances window may run a long while: each tick acts from a timer of its own.
@@ -170,7 +271,7 @@ private slots:
                 [this] { QTimer::singleShot(0, h.platform.get(), [this] { onFinance(); }); });
         financeHand.start(7);
         startGame();
-        for (int step = 0; step < 1500; ++step) {
+        for (int step = 0; step < (set ? events : 2000); ++step) {
             if (h.game->ended())
                 startGame();
             // Some actions land in the middle of whatever the game is waiting on.
@@ -179,8 +280,7 @@ private slots:
             randomAction();
             if (roll(4) == 0)
                 QTest::qWait(roll(20));
-            QVERIFY(h.game->ended() || h.rara());
-            QVERIFY(h.game->state.TermLineCount >= 0);
+            QVERIFY2(invariantsHold(), qPrintable(QString("seed %1, step %2").arg(seed).arg(step)));
         }
     }
 };

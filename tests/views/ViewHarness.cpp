@@ -43,6 +43,7 @@ void ViewHarness::newGame(const QString& alias, double timeScale)
     choosePager = [](PagerView&, bool asks) { return asks ? 3 : 1; };
     chooseInput = [alias](const QString& title) { return title == "Welcome newbie!" ? alias : ""; };
     chooseMenu = [](QMenu& menu) { menu.close(); };
+    chooseFile = [](const QString&) { return QString(); };
     answering_.start(5);
     game->start();
 }
@@ -71,7 +72,13 @@ void ViewHarness::answerModal()
         else
             pager->close();
     } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-        files->reject(); // the player thinks better of it
+        const QString chosen = chooseFile(files->windowTitle());
+        if (chosen.isEmpty()) {
+            files->reject(); // the player thinks better of it
+        } else {
+            files->selectFile(chosen);
+            static_cast<QDialog*>(files)->done(QDialog::Accepted); // taken as typed, missing or not
+        }
     } else if (auto* box = qobject_cast<QInputDialog*>(modal)) {
         box->setTextValue(chooseInput(box->windowTitle()));
         box->accept();

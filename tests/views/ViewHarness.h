@@ -47,6 +47,8 @@ public:
     // The player's hand on a menu that popped up: trigger an item or close it.
     // A new game closes every menu.
     std::function<void(QMenu& menu)> chooseMenu;
+    // The file a file dialog is answered with; an empty one cancels, as a new game does.
+    std::function<QString(const QString& title)> chooseFile;
     DocumentCatcher documents;
 
     // Starts a new game whose alias box gets `alias`; waits run at `timeScale`.
