@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/Game.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kxsoak {
+
+// Plays one game of a random player, seeded, to its end or `maxSteps`;
+// throws std::runtime_error naming the step and the first rule it broke.
+int PlayGame(std::uint64_t seed, int maxSteps);
+
+// What a step started from, for the rules that compare before and after.
+struct Before {
+    unsigned generation = 0;
+    std::vector<const kx::Window*> windows; // loaded as the step began
+};
+Before Remember(const kx::Game& game);
+// The first rule of the game broken after a step, or "".
+std::string BrokenRule(const kx::Game& game, const Before& before);
+// A temporary file that writing a file left behind, or "".
+std::string LeftBehind(const std::filesystem::path& folder);
+
+} // namespace kxsoak
