@@ -223,10 +223,14 @@ private:
     // The shop, the top ten or the credits; false when none is open.
     bool onOthers()
     {
+        // One click a step: a click that lets events run may take the window away.
         if (auto* shop = game_.find<kx::frmShop>()) {
-            shop->ListView1_ItemClick(1 + roll(4));
-            shop->ListView2_ItemClick(1 + roll(4));
-            chance(3) ? shop->Label9_Click() : chance(2) ? shop->Command1_Click() : shop->Command2_Click();
+            using S = kx::frmShop;
+            static constexpr void (S::*clicks[])() = {&S::Command1_Click, &S::Command2_Click,
+                                                      &S::Label9_Click};
+            const int k = roll(5);
+            k < 3 ? (shop->*clicks[k])()
+                  : k == 3 ? shop->ListView1_ItemClick(1 + roll(4)) : shop->ListView2_ItemClick(1 + roll(4));
         } else if (auto* scores = game_.find<kx::frmScorelist>()) {
             chance(2) ? scores->Command1_Click() : scores->Command2_Click();
         } else if (auto* credits = game_.find<kx::frmCredits>()) {
