@@ -17,6 +17,7 @@ int PlayGame(std::uint64_t seed, int maxSteps);
 struct Before {
     unsigned generation = 0;
     std::vector<const kx::Window*> windows; // loaded as the step began
+    std::vector<bool> blocked; // each server slot's NoAccess
 };
 Before Remember(const kx::Game& game);
 // The first rule of the game broken after a step, or "".

@@ -42,9 +42,29 @@ bool showsTheFigures(const kx::frmRara& rara, const kx::GameState& s)
            rara.Label10.Caption == whole(s.Items[2]);
 }
 
+std::vector<bool> blocked(const kx::GameState& s)
+{
+    std::vector<bool> flags;
+    for (const kx::ServerRecord& server : s.Server)
+        flags.push_back(server.NoAccess);
+    return flags;
+}
+
+// A lockout lasts through later days, new games and loaded games.
+bool unblocked(const kx::GameState& s, const Before& before)
+{
+    for (std::size_t slot = 0; slot < before.blocked.size(); ++slot)
+        if (before.blocked[slot] && !s.Server[slot].NoAccess)
+            return true;
+    return false;
+}
+
 } // namespace
 
-Before Remember(const kx::Game& game) { return {game.generation(), loadedWindows(game)}; }
+Before Remember(const kx::Game& game)
+{
+    return {game.generation(), loadedWindows(game), blocked(game.state)};
+}
 
 std::string BrokenRule(const kx::Game& game, const Before& before)
 {
@@ -83,6 +103,7 @@ std::string BrokenRule(const kx::Game& game, const Before& before)
         {loggedIn && s.ServerIndex >= 1 && s.Server[static_cast<int>(s.ServerIndex)].NoAccess,
          "logged in to a server that has locked the player out"},
         {menu && menu->mnuOther.children.front().Checked != s.SoundOn, "the menu's sound mark is wrong"},
+        {unblocked(s, before), "a server that locked the player out let him in again"},
     };
     for (const auto& [broken, rule] : rules)
         if (broken)
