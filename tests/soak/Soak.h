@@ -3,7 +3,6 @@
 #include "core/Game.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,12 +16,10 @@ int PlayGame(std::uint64_t seed, int maxSteps);
 struct Before {
     unsigned generation = 0;
     std::vector<const kx::Window*> windows; // loaded as the step began
-    std::vector<bool> blocked; // each server slot's NoAccess
+    long blocked = 0; // servers that have locked the player out
 };
 Before Remember(const kx::Game& game);
 // The first rule of the game broken after a step, or "".
 std::string BrokenRule(const kx::Game& game, const Before& before);
-// A temporary file that writing a file left behind, or "".
-std::string LeftBehind(const std::filesystem::path& folder);
 
 } // namespace kxsoak

@@ -9,23 +9,12 @@
 #include <fstream>
 #include <map>
 #include <stdexcept>
-#include <string>
 
 #include <unistd.h>
 
 namespace {
 
-constexpr int kMaxSteps = 1500;
-constexpr long kMemoryReportAt = 1000;
-
-// Each game draws from a seed of its own, so game K plays alone as it did in its run.
-std::uint64_t gameSeed(std::uint64_t seed, long game)
-{
-    std::uint64_t z = seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(game);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    return z ^ (z >> 27);
-}
-
+// Resident memory in KiB, which must stay flat however many games are played.
 long residentKiB()
 {
     long size = 0, resident = 0;
@@ -45,17 +34,21 @@ int main(int argc, char** argv)
         }
     const long seed = option["--seed"], first = option["--game"] ? option["--game"] : 1;
     const long last = option["--game"] ? first : option["--games"];
+    // Each game draws from a seed of its own, so game K plays alone as it did in its run.
+    const auto gameSeed = [&](long k) {
+        return static_cast<std::uint64_t>(seed) << 32 ^ static_cast<std::uint64_t>(k);
+    };
     const auto start = std::chrono::steady_clock::now();
     for (long k = first; k <= last; ++k) {
         try {
-            kxsoak::PlayGame(gameSeed(static_cast<std::uint64_t>(seed), k), kMaxSteps);
+            kxsoak::PlayGame(gameSeed(k), 1500);
         } catch (const std::exception& e) {
             std::printf("game %ld of seed %ld broke a rule at %s\nreplay: %s --seed %ld --game %ld\n", k,
                         seed, e.what(), argv[0], seed, k);
             return 1;
         }
-        if (k == kMemoryReportAt || k == last)
-            std::printf("resident memory after game %ld: %ld KiB\n", k, residentKiB());
+        if (k == 1000 || k == last)
+            std::printf("resident memory after game %ld: %ld KiB\n", k, residentKiB()), std::fflush(stdout);
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("%ld games in %.1f s: %.1f games a second\n", last - first + 1, took.count(),

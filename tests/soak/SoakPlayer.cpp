@@ -36,21 +36,18 @@ public:
         platform_.whilePagerShows = [this](kx::frmPager& pager) {
             platform_.pagerPresses = {chance(6) ? Close : pager.Command1.Visible ? Okay : Yes + roll(2)};
         };
-        platform_.whileInputShows = [this](const InputRequest& box) {
-            platform_.inputAnswers = {answer(box)};
-        };
+        platform_.whileInputShows = [this](const InputRequest& r) { platform_.inputAnswers = {answer(r)}; };
         // The finances window is modal: the player works in it until it closes.
         platform_.whileModal = [this](kx::Window& window) {
             for (int n = roll(4); n > 0 && game_.isLoaded(window); --n)
                 act();
         };
         // A click while the game waits, as impatient players make; a message holds all else still.
-        const auto meddle = [this] {
+        platform_.whileProcessingEvents = [this] {
             if (depth_ < 2 && !game_.find<kx::frmPager>() && chance(300))
                 act();
         };
-        platform_.whileWaiting = [meddle](double) { meddle(); };
-        platform_.whileProcessingEvents = meddle;
+        platform_.whileWaiting = [this](double) { platform_.whileProcessingEvents(); };
     }
 
     // Plays until the game is won, lost or closed, and a few steps after.
@@ -64,15 +61,18 @@ public:
         while (true) {
             if (const std::string broken = BrokenRule(game_, before); !broken.empty())
                 throw std::runtime_error("step " + std::to_string(step) + ": " + broken);
-            if (game_.ended() || (over() && ++afterEnd > 3) || ++step > maxSteps)
+            for (const PagerMessage& message : platform_.messages)
+                lost_ = lost_ || message.text.ends_with("Game Over.");
+            if (game_.ended() || ((lost_ || game_.state.Finished) && ++afterEnd > 3) || ++step > maxSteps)
                 break;
             platform_.clearRecords(); // what a long game records would only fill the memory
             platform_.sounds.clear();
             before = Remember(game_);
             act();
         }
-        if (const std::string broken = LeftBehind(platform_.data); !broken.empty())
-            throw std::runtime_error("at the end: " + broken);
+        for (const auto& entry : fs::recursive_directory_iterator(platform_.data))
+            if (entry.path().extension() == ".tmp")
+                throw std::runtime_error("the end: a temporary file was left: " + entry.path().string());
         return step;
     }
 
@@ -239,13 +239,6 @@ private:
             return false;
         }
         return true;
-    }
-
-    bool over()
-    {
-        for (const PagerMessage& message : platform_.messages)
-            lost_ = lost_ || message.text.ends_with("Game Over.");
-        return lost_ || game_.state.Finished || game_.ended();
     }
 
     std::mt19937_64 dice_;

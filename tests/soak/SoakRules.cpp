@@ -25,14 +25,6 @@ std::vector<const kx::Window*> loadedWindows(const kx::Game& game)
     return windows;
 }
 
-bool finite(const kx::GameState& s)
-{
-    const auto isFinite = [](float v) { return std::isfinite(v); };
-    const auto money = {s.Funds, s.Debt, s.BankFunds, s.EquipmentRating, s.FavourReward};
-    return std::ranges::all_of(s.Items, isFinite) && std::ranges::all_of(s.ItemPrice, isFinite) &&
-           std::ranges::all_of(money, isFinite);
-}
-
 // The figures are redrawn after every change, a finished game's included.
 bool showsTheFigures(const kx::frmRara& rara, const kx::GameState& s)
 {
@@ -42,21 +34,10 @@ bool showsTheFigures(const kx::frmRara& rara, const kx::GameState& s)
            rara.Label10.Caption == whole(s.Items[2]);
 }
 
-std::vector<bool> blocked(const kx::GameState& s)
+// How many servers have locked the player out; a lockout lasts for good.
+long blocked(const kx::GameState& s)
 {
-    std::vector<bool> flags;
-    for (const kx::ServerRecord& server : s.Server)
-        flags.push_back(server.NoAccess);
-    return flags;
-}
-
-// A lockout lasts through later days, new games and loaded games.
-bool unblocked(const kx::GameState& s, const Before& before)
-{
-    for (std::size_t slot = 0; slot < before.blocked.size(); ++slot)
-        if (before.blocked[slot] && !s.Server[slot].NoAccess)
-            return true;
-    return false;
+    return std::ranges::count_if(s.Server, [](const kx::ServerRecord& server) { return server.NoAccess; });
 }
 
 } // namespace
@@ -85,10 +66,14 @@ std::string BrokenRule(const kx::Game& game, const Before& before)
     const bool terminal = game.find<kx::frmTerminal>() != nullptr;
     const bool loggedIn = terminal && !s.Disconnected && !s.AwaitingName && !s.AwaitingPassword;
     const kx::frmMenu* menu = game.find<kx::frmMenu>();
+    const auto finite = [](float v) { return std::isfinite(v); };
+    const auto money = {s.Funds, s.Debt, s.BankFunds, s.EquipmentRating, s.FavourReward};
     const std::pair<bool, const char*> rules[] = {
         {::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed(),
          "the window system was asked what the player had no answer for (see above)"},
-        {!finite(s), "money or an item count is not a finite number"},
+        {!std::ranges::all_of(s.Items, finite) || !std::ranges::all_of(s.ItemPrice, finite) ||
+             !std::ranges::all_of(money, finite),
+         "money or an item count is not a finite number"},
         {!(s.DayCount >= 1 && s.DayCount <= kx::kFinalDay && s.DayCount == std::floor(s.DayCount)),
          "the day is not one of 1 to 30"},
         {s.Items[kx::kItemSlots] != 0, "a tip is held after it was bought"},
@@ -103,19 +88,11 @@ std::string BrokenRule(const kx::Game& game, const Before& before)
         {loggedIn && s.ServerIndex >= 1 && s.Server[static_cast<int>(s.ServerIndex)].NoAccess,
          "logged in to a server that has locked the player out"},
         {menu && menu->mnuOther.children.front().Checked != s.SoundOn, "the menu's sound mark is wrong"},
-        {unblocked(s, before), "a server that locked the player out let him in again"},
+        {blocked(s) < before.blocked, "a server that locked the player out let him in again"},
     };
     for (const auto& [broken, rule] : rules)
         if (broken)
             return rule;
-    return "";
-}
-
-std::string LeftBehind(const std::filesystem::path& folder)
-{
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        if (entry.path().extension() == ".tmp")
-            return "a temporary file was left behind: " + entry.path().string();
     return "";
 }
 
