@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <string>
 #include <stdexcept>
 
 #include <unistd.h>

@@ -1,5 +1,6 @@
 #include "Soak.h"
 
+#include "core/Game.h"
 #include "core/RandomSource.h"
 #include "core/frmRara.h"
 #include "economy/frmFinance.h"
@@ -7,10 +8,16 @@
 #include "shell/frmCredits.h"
 #include "storage/EntryFile.h"
 #include "storage/Scramble.h"
+#include "core/Numbers.h"
+#include "shell/frmMenu.h"
 #include "storage/frmScorelist.h"
 #include "support/FakePlatform.h"
 #include "terminal/frmTerminal.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -55,19 +62,19 @@ public:
     {
         fs::create_directories(games_);
         writeOddFiles();
-        Before before = Remember(game_);
+        Before before = remember();
         game_.start();
         int step = 0, afterEnd = 0;
         while (true) {
-            if (const std::string broken = BrokenRule(game_, before); !broken.empty())
-                throw std::runtime_error("step " + std::to_string(step) + ": " + broken);
+            if (const char* rule = broken(before))
+                throw std::runtime_error("step " + std::to_string(step) + ": " + rule);
             for (const PagerMessage& message : platform_.messages)
                 lost_ = lost_ || message.text.ends_with("Game Over.");
             if (game_.ended() || ((lost_ || game_.state.Finished) && ++afterEnd > 3) || ++step > maxSteps)
                 break;
             platform_.clearRecords(); // what a long game records would only fill the memory
             platform_.sounds.clear();
-            before = Remember(game_);
+            before = remember();
             act();
         }
         for (const auto& entry : fs::recursive_directory_iterator(platform_.data))
@@ -77,6 +84,74 @@ public:
     }
 
 private:
+    // What a step started from, for the rules that compare before and after.
+    struct Before {
+        unsigned generation;
+        std::vector<const kx::Window*> windows; // loaded as the step began
+        long blocked; // servers that have locked the player out, for good
+    };
+    Before remember() const
+    {
+        std::vector<const kx::Window*> loaded;
+        for (std::size_t k = 0; k < kx::kWindowKinds; ++k)
+            if (const kx::Window* window = game_.find(static_cast<kx::WindowKind>(k)))
+                loaded.push_back(window);
+        const auto blocked = [](const kx::ServerRecord& server) { return server.NoAccess; };
+        return {game_.generation(), loaded, std::ranges::count_if(game_.state.Server, blocked)};
+    }
+
+    // The first rule of the game that the step broke, or null.
+    const char* broken(const Before& before) const
+    {
+        const Before now = remember();
+        if (game_.ended())
+            return now.windows.empty() ? nullptr : "a window outlived the end of the program";
+        const frmRara* r = game_.find<frmRara>();
+        if (!r)
+            return "the main window is gone while the game runs";
+        const kx::GameState& s = game_.state;
+        const auto finite = [](float v) { return std::isfinite(v); };
+        const auto money = {s.Funds, s.Debt, s.BankFunds, s.EquipmentRating, s.FavourReward};
+        const auto whole = [](float v) { return kx::FormatAmount(kx::RoundHalfUpWhole(v)); };
+        const auto old = [&](const kx::Window* w) { return std::ranges::count(before.windows, w) > 0; };
+        const bool leftOver = now.generation != before.generation && std::ranges::any_of(now.windows, old);
+        const int enabled =
+            r->Command1.Enabled + r->Command3.Enabled + r->Command4.Enabled + r->Command6.Enabled;
+        const bool terminal = game_.find<kx::frmTerminal>() != nullptr;
+        const bool loggedIn = terminal && !s.Disconnected && !s.AwaitingName && !s.AwaitingPassword;
+        const kx::frmMenu* menu = game_.find<kx::frmMenu>();
+        const std::pair<bool, const char*> rules[] = {
+            {::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed(),
+             "the window system was asked what the player had no answer for (see above)"},
+            {!std::ranges::all_of(s.Items, finite) || !std::ranges::all_of(s.ItemPrice, finite) ||
+                 !std::ranges::all_of(money, finite),
+             "money or an item count is not a finite number"},
+            {!(s.DayCount >= 1 && s.DayCount <= kx::kFinalDay && s.DayCount == std::floor(s.DayCount)),
+             "the day is not one of 1 to 30"},
+            {s.Items[kx::kItemSlots] != 0, "a tip is held after it was bought"},
+            {leftOver, "a window of a replaced game is still loaded"},
+            {game_.find<kx::frmPager>() != nullptr, "a message is still up once the step is over"},
+            {!game_.find<kx::frmShop>() && !s.ItemCatalogue.empty(), "the shop's stock outlived the shop"},
+            {s.Alias.empty(), "the game runs without an alias"},
+            {s.Finished && (enabled > 0 || terminal), "a finished game still connects, lends or saves"},
+            {!s.Finished && enabled < 4, "a running game's buttons are disabled"},
+            // The figures are redrawn after every change, a finished game's included.
+            {r->Label9.Caption != "$" + whole(s.Funds) || r->Label12.Caption != "$" + whole(s.Debt) ||
+                 r->Label14.Caption != "$" + whole(s.BankFunds) || r->Label11.Caption != whole(s.Items[1]) ||
+                 r->Label10.Caption != whole(s.Items[2]),
+             "the main window shows other figures than the game holds"},
+            {s.AwaitingName && s.AwaitingPassword, "the terminal awaits a name and a password at once"},
+            {loggedIn && s.ServerIndex >= 1 && s.Server[static_cast<int>(s.ServerIndex)].NoAccess,
+             "logged in to a server that has locked the player out"},
+            {menu && menu->mnuOther.children.front().Checked != s.SoundOn, "the menu's sound mark is wrong"},
+            {now.blocked < before.blocked, "a server that locked the player out let him in again"},
+        };
+        for (const auto& [brokenNow, rule] : rules)
+            if (brokenNow)
+                return rule;
+        return nullptr;
+    }
+
     int roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(dice_); }
     bool chance(int n) { return roll(n) == 0; }
     std::string pick(std::initializer_list<std::string> choices)
