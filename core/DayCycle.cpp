@@ -10,6 +10,9 @@ namespace kx {
 void Game::EndDay(const std::function<void()>& beforeNewWorld)
 {
     if (state.DayCount >= kFinalDay) {
+        // The day's payment or bail may have moved the cash: the finished
+        // game shows what the top ten ranks.
+        DrawStatus();
         EndGame();
         return;
     }

@@ -24,6 +24,10 @@ const char* const kScrambleKey = "qelvun";
 const char* const kFilter = "Kestrix Games (*.kxg)";
 constexpr int kHoldings = 10;
 constexpr int kBadFileName = 52; // the number a file that cannot be named reports
+// No game comes near this much money or this many items, and a value this
+// large still leaves room below a float's limit for thirty days of interest
+// and for the equipment rating of as many items.
+constexpr double kLargestSaved = 1e15;
 
 // The saved values in the order they are written; holdings follow as "item1" to "item10".
 enum Value { Alias, Funds, Debt, Bank, Day };
@@ -33,14 +37,14 @@ std::string holdingKey(int n) { return "item" + std::to_string(n); }
 
 const char* const kSaveFailed = "File cannot be save";
 
-// A number as saved; nothing for a text that is not a finite number.
+// A number as saved; nothing for a text that is not a number a game can hold.
 std::optional<float> savedNumber(const std::string& text)
 {
     if (text.empty())
         return std::nullopt;
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
-    if (*end != '\0' || !std::isfinite(value) || std::fabs(value) > 3.4e38)
+    if (*end != '\0' || !(std::fabs(value) <= kLargestSaved))
         return std::nullopt;
     return static_cast<float>(value);
 }

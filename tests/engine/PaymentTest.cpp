@@ -99,9 +99,7 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     EXPECT_FLOAT_EQ(state().Debt, o.dayEnds ? 4400 : 4000);
     EXPECT_EQ(terminalWindow() == nullptr, o.dayEnds || o.day == kx::kFinalDay) << "a finished game closes it";
     EXPECT_EQ(state().Disconnected, o.dayEnds);
-    if (o.day < kx::kFinalDay) {
-        EXPECT_EQ(rara().Label9.Caption, "$" + kx::FormatAmount(kx::RoundHalfUpWhole(o.funds)));
-    }
+    EXPECT_EQ(rara().Label9.Caption, "$" + kx::FormatAmount(kx::RoundHalfUpWhole(o.funds)));
     if (!o.dayEnds && o.order.starts_with("memo")) {
         EXPECT_EQ(said().back(), "Error.  File does not exist");
     }
@@ -156,6 +154,17 @@ INSTANTIATE_TEST_SUITE_P(Payment, PaymentOutcome, ::testing::ValuesIn(std::vecto
     {.what = "bail not affordable, no new game", .fundsBefore = 699, .order = "Payroll.db 2000 2",
      .draws = {{20, 10}}, .presses = {Okay, Okay, No},
      .told = {kDiscovered + arrested("700"), kNoBail, kNewGame}, .funds = 699}}));
+
+// A payment or bail on the final day used to leave the main window showing the
+// cash from before it, while the top ten ranked the cash after it.  Found by the soak.
+TEST_F(Payment, TheFinalDaysPaymentShowsInTheFundsItIsRankedWith)
+{
+    state().DayCount = kx::kFinalDay;
+    random.pushLowest(100, 2);
+    type("write Payroll.db 1200 3");
+    EXPECT_TRUE(state().Finished);
+    EXPECT_EQ(rara().Label9.Caption, "$3,200");
+}
 
 // What the terminal shows of a payment at the save pause, after the line
 // typed: any cut to the accounts owned, then the order.

@@ -118,5 +118,20 @@ TEST_F(SavedGame, RefusalsChangeNothing)
     EXPECT_FALSE(fs::exists(folder / "any.kxg")) << "a No writes nothing";
 }
 
+// A saved game edited to hold 3.4e38 used to load: a day's interest on such
+// a debt, or the rating of that many items, came out infinite.  Found by the soak.
+TEST_F(SavedGame, ValuesThatWouldOverflowAreRefused)
+{
+    const fs::path file = folder / "edited.kxg";
+    for (const char* key : {"debt", "item10"}) {
+        save(file);
+        kx::PutEntry("kestrixsav", key, kx::Scramble("3.4e38", "qelvun", true), file);
+        load(file);
+        EXPECT_EQ(platform.messageTexts().back(), "That file is not a saved Kestrix game.  Nothing was changed.");
+        EXPECT_EQ(state().Debt, 4000) << key;
+        EXPECT_EQ(state().Items[10], 0) << key;
+    }
+}
+
 } // namespace
 } // namespace kxtest
