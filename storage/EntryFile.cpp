@@ -63,6 +63,52 @@ std::vector<std::string> splitLines(const std::string& bytes,
     return lines;
 }
 
+// Whether a line is a header naming the section: trimmed and lower-cased, it
+// holds "[", and after the first one come as many characters as the line's
+// length less two, so "[x]" names x.
+bool namesSection(const std::string& line, const std::string& wantedSection)
+{
+    const std::string header = LowerCase(Trimmed(line));
+    const std::size_t open = header.find('[');
+    // A line of one character names nothing.
+    return open != std::string::npos && header.size() >= 2 &&
+           header.substr(open + 1, header.size() - 2) == wantedSection;
+}
+
+// Where an entry is read from: the first header naming the section and below
+// it, before a line holding "]", the first line whose text before its first
+// "=" is the key.  Either is lines.size() when missing.  Reader and writer
+// share it, so a value put is the value got and no other entry moves.
+struct EntryPlace {
+    std::size_t header, entry;
+};
+
+EntryPlace findEntry(const std::vector<std::string>& lines, const std::string& section,
+                     const std::string& key, const std::function<void()>& eachLine = {})
+{
+    const std::string wantedSection = LowerCase(section);
+    const std::string wantedKey = LowerCase(key);
+    EntryPlace place{lines.size(), lines.size()};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (eachLine)
+            eachLine();
+        if (place.header == lines.size()) {
+            if (namesSection(lines[i], wantedSection))
+                place.header = i;
+            continue;
+        }
+        const std::string entry = Trimmed(lines[i]);
+        if (contains(entry, "]"))
+            break;
+        const std::size_t equals = entry.find('=');
+        if (equals != std::string::npos && LowerCase(entry.substr(0, equals)) == wantedKey) {
+            place.entry = i;
+            break;
+        }
+    }
+    return place;
+}
+
 } // namespace
 
 std::string GetEntry(const std::string& section, const std::string& key,
@@ -71,36 +117,18 @@ std::string GetEntry(const std::string& section, const std::string& key,
     std::string bytes;
     if (readBytes(file, bytes))
         return {};
-    const std::string wantedSection = LowerCase(section);
-    const std::string wantedKey = LowerCase(key);
     const std::vector<std::string> lines = splitLines(bytes);
-    for (auto line = lines.begin(); line != lines.end(); ++line) {
-        const std::string header = LowerCase(Trimmed(*line));
-        const std::size_t open = header.find('[');
-        // "[x]" names x; a line of one character names nothing.
-        if (open == std::string::npos || header.size() < 2 ||
-            header.substr(open + 1, header.size() - 2) != wantedSection)
-            continue;
-        for (++line; line != lines.end(); ++line) {
-            const std::string entry = Trimmed(*line);
-            if (contains(entry, "]"))
-                return {};
-            const std::size_t equals = entry.find('=');
-            if (equals != std::string::npos && LowerCase(entry.substr(0, equals)) == wantedKey)
-                return Trimmed(entry.substr(equals + 1));
-        }
+    const EntryPlace place = findEntry(lines, section, key);
+    if (place.entry == lines.size())
         return {};
-    }
-    return {};
+    const std::string entry = Trimmed(lines[place.entry]);
+    return Trimmed(entry.substr(entry.find('=') + 1));
 }
 
 std::error_code PutEntry(const std::string& section, const std::string& key,
                          const std::string& value, const std::filesystem::path& file,
                          const std::function<void()>& eachLine)
 {
-    const std::string header = "[" + LowerCase(Trimmed(section)) + "]";
-    const std::string keyPart = LowerCase(Trimmed(key)) + "=";
-
     std::error_code error;
     const bool exists = std::filesystem::exists(file, error);
     if (error)
@@ -114,33 +142,16 @@ std::error_code PutEntry(const std::string& section, const std::string& key,
     if (lines.size() > kMaxEntryFileLines)
         return std::make_error_code(std::errc::file_too_large);
 
-    // The last header counts, and the last line of the key among the lines under
-    // any header of the section, so a section written twice by hand still gets
-    // its key replaced, not added once more.
-    std::size_t headerLine = lines.size();
-    std::size_t keyLine = lines.size();
-    bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string lower = LowerCase(lines[i]);
-        if (contains(lower, header)) {
-            headerLine = i;
-            inSection = true;
-        } else if (contains(lower, "[")) {
-            inSection = false;
-        } else if (inSection && contains(lower, keyPart)) {
-            keyLine = i;
-        }
-        if (eachLine)
-            eachLine();
-    }
-
-    const std::string entry = keyPart + value;
-    if (keyLine < lines.size()) {
-        lines[keyLine] = entry;
-    } else if (headerLine < lines.size()) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(headerLine) + 1, entry);
+    const std::string name = LowerCase(Trimmed(section));
+    const std::string keyName = LowerCase(Trimmed(key));
+    const EntryPlace place = findEntry(lines, name, keyName, eachLine);
+    const std::string entry = keyName + "=" + value;
+    if (place.entry < lines.size()) {
+        lines[place.entry] = entry;
+    } else if (place.header < lines.size()) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(place.header) + 1, entry);
     } else {
-        lines.push_back(header);
+        lines.push_back("[" + name + "]");
         lines.push_back(entry);
     }
     std::string contents;

@@ -66,8 +66,10 @@ protected:
 };
 
 // A fresh file lists the entries newest first under one header; a key written
-// again keeps its place.  Other lines stay byte for byte but end in CR LF; the
-// last header and the last key line under the section's headers count.
+// again keeps its place.  Other lines stay byte for byte but end in CR LF.  The
+// header and key line that GetEntry reads count: a writer that took the last of
+// them, or any line holding "key=", wrote where nobody reads and overwrote
+// "bankfunds" when it wrote "funds".
 TEST_F(StorageFiles, PutEntryRewritesOnlyItsEntry)
 {
     using Put = std::array<std::string, 3>;
@@ -79,7 +81,9 @@ TEST_F(StorageFiles, PutEntryRewritesOnlyItsEntry)
         {"; note\n[other]\nk=1\r[s]\rx=2\n", {{"s", "k", "v"}},
          "; note\r\n[other]\r\nk=1\r\n[s]\r\nk=v\r\nx=2\r\n"},
         {"[S]\r\nk=1\r\n[s]\r\nk=2\r\nk=3\r\n[t]\r\nk=4\r\n", {{"s", "k", "v"}},
-         "[S]\r\nk=1\r\n[s]\r\nk=2\r\nk=v\r\n[t]\r\nk=4\r\n"},
+         "[S]\r\nk=v\r\n[s]\r\nk=2\r\nk=3\r\n[t]\r\nk=4\r\n"},
+        {"[g]\r\nfunds=2\r\nbankfunds=1\r\n", {{"g", "funds", "v"}}, "[g]\r\nfunds=v\r\nbankfunds=1\r\n"},
+        {"[s]\r\nx]\r\nk=1\r\n", {{"s", "k", "v"}}, "[s]\r\nk=v\r\nx]\r\nk=1\r\n"},
         {"  [S]  \r\nK=1\r\n", {{"s", "k", "v"}}, "  [S]  \r\nk=v\r\n"},
         {"[s]\r\nk=1\r\n[t]\r\n[s]\r\nx=2\r\n", {{"s", "k", "v"}},
          "[s]\r\nk=v\r\n[t]\r\n[s]\r\nx=2\r\n"},
