@@ -21,7 +21,8 @@ using namespace std::string_literals;
 const std::error_code ok;
 
 // Shifting stays on the wheel of 1 to 255: a sum of exactly 255 keeps 255, one
-// more wraps to 1, and the key starts again at its first letter.
+// more wraps to 1, and the key starts again at its first letter.  Round trips of
+// every code under any key are the Scramble fuzz target's.
 TEST(StorageScramble, PinnedPairsAndRoundTrips)
 {
     const struct { std::string text, key, encoded; } pinned[] = {
@@ -32,11 +33,6 @@ TEST(StorageScramble, PinnedPairsAndRoundTrips)
         EXPECT_EQ(kx::Scramble(text, key, true), encoded) << ::testing::PrintToString(text);
         EXPECT_EQ(kx::Scramble(encoded, key, false), text) << ::testing::PrintToString(text);
     }
-    std::string codes; // every code, and enough of them to reuse any key
-    for (int code = 1; code <= 255 * 2; ++code)
-        codes += static_cast<char>(code <= 255 ? code : 511 - code);
-    for (const std::string key : {"qelvun", "\xff", "\x01\xfe\x80", "a key longer than seven"})
-        EXPECT_EQ(kx::Scramble(kx::Scramble(codes, key, true), key, false), codes) << key;
 }
 
 // Each test works in a folder of its own, removed afterwards.
