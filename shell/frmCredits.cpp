@@ -33,8 +33,7 @@ std::string frmCredits::CreditsText()
         "The authors of GoogleTest, for the tests that keep the game honest",
         "The Debian developers, for the system it was all written and built on",
         "",
-        "Thank you for downloading this wonderful game of mine, and make sure you visit our "
-        "website!",
+        "Thank you for downloading this wonderful game of mine, and make sure you visit our website!",
         "",
         "SEE HELP > VISIT THE KESTRIX WEBSITE",
         "",

@@ -4,6 +4,7 @@
 #include "LineReader.h"
 #include "core/Numbers.h"
 
+#include <optional>
 #include <vector>
 
 namespace kx {
@@ -30,38 +31,58 @@ std::error_code readLines(const std::filesystem::path& file, std::size_t maxLine
     return reader.error();
 }
 
-// Puts key=value into the lines.  The last header of the section counts, and
-// the last line of the key among the lines under any header of the section, so
-// a section written twice by hand still gets its key replaced, not added once
-// more.  eachLine runs after every line searched.
+// Whether a line is a header naming the section: trimmed and lower-cased, it
+// holds "[", and after the first one come as many characters as the line's
+// length less two, so "[x]" names x.  A line of one character names nothing.
+bool namesSection(const std::string& line, const std::string& wantedSection)
+{
+    if (line.find('[') == std::string::npos)
+        return false;
+    const std::string header = LowerCase(Trimmed(line));
+    const std::size_t open = header.find('[');
+    return header.size() >= 2 && header.substr(open + 1, header.size() - 2) == wantedSection;
+}
+
+// The key of an entry line, lower-cased: its trimmed text before the first "=".
+std::optional<std::string> keyOf(const std::string& entry)
+{
+    const std::size_t equals = entry.find('=');
+    if (equals == std::string::npos)
+        return std::nullopt;
+    return LowerCase(entry.substr(0, equals));
+}
+
+// Puts key=value where GetEntry reads it from: the first header naming the
+// section and, below it before a line holding "]", the first line of the key;
+// so a value put is the value got and no other entry moves.  eachLine runs
+// after every line searched.
 void putInto(std::vector<std::string>& lines, const std::string& section, const std::string& key,
              const std::string& value, const std::function<void()>& eachLine)
 {
-    const std::string header = "[" + LowerCase(Trimmed(section)) + "]";
-    const std::string keyPart = LowerCase(Trimmed(key)) + "=";
-    std::size_t headerLine = lines.size();
-    std::size_t keyLine = lines.size();
-    bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string lower = LowerCase(lines[i]);
-        if (contains(lower, header)) {
-            headerLine = i;
-            inSection = true;
-        } else if (contains(lower, "[")) {
-            inSection = false;
-        } else if (inSection && contains(lower, keyPart)) {
-            keyLine = i;
-        }
+    const std::string name = LowerCase(Trimmed(section));
+    const std::string keyName = LowerCase(Trimmed(key));
+    std::size_t header = lines.size(), at = lines.size();
+    for (std::size_t i = 0; i < lines.size() && at == lines.size(); ++i) {
         if (eachLine)
             eachLine();
+        if (header == lines.size()) {
+            if (namesSection(lines[i], name))
+                header = i;
+            continue;
+        }
+        const std::string entry = Trimmed(lines[i]);
+        if (contains(entry, "]"))
+            break;
+        if (keyOf(entry) == keyName)
+            at = i;
     }
-    const std::string entry = keyPart + value;
-    if (keyLine < lines.size()) {
-        lines[keyLine] = entry;
-    } else if (headerLine < lines.size()) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(headerLine) + 1, entry);
+    const std::string entry = keyName + "=" + value;
+    if (at < lines.size()) {
+        lines[at] = entry;
+    } else if (header < lines.size()) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(header) + 1, entry);
     } else {
-        lines.push_back(header);
+        lines.push_back("[" + name + "]");
         lines.push_back(entry);
     }
 }
@@ -82,28 +103,19 @@ std::vector<std::string> GetEntries(const std::string& section, const std::vecto
     bool inSection = false;
     std::size_t missing = keys.size();
     while (missing > 0 && reader.next(line)) {
-        if (!inSection && line.find('[') == std::string::npos)
-            continue; // not a header, and nothing else counts before the section
-        const std::string entry = Trimmed(line);
         if (!inSection) {
-            // "[x]" names x; a line of one character names nothing.
-            const std::string header = LowerCase(entry);
-            const std::size_t open = header.find('[');
-            inSection = open != std::string::npos && header.size() >= 2 &&
-                        header.substr(open + 1, header.size() - 2) == wantedSection;
+            inSection = namesSection(line, wantedSection);
             continue;
         }
         // Only the first section of the name counts; a line holding "]" ends it.
+        const std::string entry = Trimmed(line);
         if (contains(entry, "]"))
             break;
-        const std::size_t equals = entry.find('=');
-        if (equals == std::string::npos)
-            continue;
-        const std::string key = LowerCase(entry.substr(0, equals));
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (!found[i] && key == wantedKeys[i]) {
+        const std::optional<std::string> key = keyOf(entry);
+        for (std::size_t i = 0; key && i < keys.size(); ++i) {
+            if (!found[i] && *key == wantedKeys[i]) {
                 found[i] = true;
-                values[i] = Trimmed(entry.substr(equals + 1));
+                values[i] = Trimmed(entry.substr(entry.find('=') + 1));
                 --missing;
             }
         }

@@ -32,9 +32,10 @@ std::vector<std::string> GetEntries(const std::string& section, const std::vecto
                                     const std::filesystem::path& file);
 
 /// Writes key=value into section, section and key trimmed and lower-cased, the
-/// value as given.  The last line of the key under a header of the section
-/// counts and is replaced; without one the entry goes right after the last
-/// header, and without a header the header and the entry are appended.  Every
+/// value as given.  The line GetEntry reads the key from is replaced; without
+/// one the entry goes right after the header GetEntry reads the section from,
+/// and without a header the header and the entry are appended, so GetEntry
+/// then gives the value and every other entry as it gave it before.  Every
 /// other line is kept and each is written back with CR LF.  A missing file is
 /// created; a file of more than kMaxEntryFileLines lines is a failure and stays
 /// as it was.  The file is replaced atomically (`check` is asked before each

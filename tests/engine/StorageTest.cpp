@@ -20,7 +20,8 @@ using namespace std::string_literals;
 const std::error_code ok;
 
 // Shifting stays on the wheel of 1 to 255: a sum of exactly 255 keeps 255, one
-// more wraps to 1, and the key starts again at its first letter.
+// more wraps to 1, and the key starts again at its first letter.  Round trips of
+// every code under any key are the Scramble fuzz target's.
 TEST(StorageScramble, PinnedPairsAndRoundTrips)
 {
     const struct { std::string text, key, encoded; } pinned[] = {
@@ -31,11 +32,6 @@ TEST(StorageScramble, PinnedPairsAndRoundTrips)
         EXPECT_EQ(kx::Scramble(text, key, true), encoded) << ::testing::PrintToString(text);
         EXPECT_EQ(kx::Scramble(encoded, key, false), text) << ::testing::PrintToString(text);
     }
-    std::string codes; // every code, and enough of them to reuse any key
-    for (int code = 1; code <= 255 * 2; ++code)
-        codes += static_cast<char>(code <= 255 ? code : 511 - code);
-    for (const std::string key : {"qelvun", "\xff", "\x01\xfe\x80", "a key longer than seven"})
-        EXPECT_EQ(kx::Scramble(kx::Scramble(codes, key, true), key, false), codes) << key;
 }
 
 // Each test works in a folder of its own, removed afterwards.
@@ -65,8 +61,10 @@ protected:
 };
 
 // A fresh file lists the entries newest first under one header; a key written
-// again keeps its place.  Other lines stay byte for byte but end in CR LF; the
-// last header and the last key line under the section's headers count.
+// again keeps its place.  Other lines stay byte for byte but end in CR LF.  The
+// header and key line that GetEntry reads count: a writer that took the last of
+// them, or any line holding "key=", wrote where nobody reads and overwrote
+// "bankfunds" when it wrote "funds".
 TEST_F(StorageFiles, PutEntryRewritesOnlyItsEntry)
 {
     using Put = std::array<std::string, 3>;
@@ -78,7 +76,9 @@ TEST_F(StorageFiles, PutEntryRewritesOnlyItsEntry)
         {"; note\n[other]\nk=1\r[s]\rx=2\n", {{"s", "k", "v"}},
          "; note\r\n[other]\r\nk=1\r\n[s]\r\nk=v\r\nx=2\r\n"},
         {"[S]\r\nk=1\r\n[s]\r\nk=2\r\nk=3\r\n[t]\r\nk=4\r\n", {{"s", "k", "v"}},
-         "[S]\r\nk=1\r\n[s]\r\nk=2\r\nk=v\r\n[t]\r\nk=4\r\n"},
+         "[S]\r\nk=v\r\n[s]\r\nk=2\r\nk=3\r\n[t]\r\nk=4\r\n"},
+        {"[g]\r\nfunds=2\r\nbankfunds=1\r\n", {{"g", "funds", "v"}}, "[g]\r\nfunds=v\r\nbankfunds=1\r\n"},
+        {"[s]\r\nx]\r\nk=1\r\n", {{"s", "k", "v"}}, "[s]\r\nk=v\r\nx]\r\nk=1\r\n"},
         {"  [S]  \r\nK=1\r\n", {{"s", "k", "v"}}, "  [S]  \r\nk=v\r\n"},
         {"[s]\r\nk=1\r\n[t]\r\n[s]\r\nx=2\r\n", {{"s", "k", "v"}},
          "[s]\r\nk=v\r\n[t]\r\n[s]\r\nx=2\r\n"},
