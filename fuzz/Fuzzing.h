@@ -3,19 +3,16 @@
 // What the fuzz targets share: stopping at a broken property, taking the input
 // apart, and a scratch file for the readers and writers of files.
 #include "core/Numbers.h"
+#include "support/Files.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <system_error>
-
-#include <unistd.h>
 
 namespace kxfuzz {
 
@@ -65,28 +62,19 @@ inline std::string NameFrom(const std::string& text, std::string_view blanks = "
 // memory disk.
 class ScratchFile {
 public:
-    explicit ScratchFile(const std::string& name) : file_(folder_ / name)
-    {
-        std::filesystem::create_directories(folder_);
-    }
-    ~ScratchFile() { std::error_code ignored; std::filesystem::remove_all(folder_, ignored); }
+    explicit ScratchFile(const std::string& name) : file_(folder_.path() / name) {}
     const std::filesystem::path& path() const { return file_; }
-    void write(std::string_view bytes) const { std::ofstream(file_, std::ios::binary) << bytes; }
-    std::string read() const
-    {
-        std::ifstream in(file_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    void write(std::string_view bytes) const { kxtest::WriteBytes(file_, bytes); }
+    std::string read() const { return kxtest::FileBytes(file_); }
     // A writer that keeps its word leaves no temporary file behind.
     bool alone() const
     {
-        const std::filesystem::directory_iterator files(folder_);
+        const std::filesystem::directory_iterator files(folder_.path());
         return std::distance(begin(files), end(files)) == 1;
     }
 
 private:
-    const std::filesystem::path folder_ =
-        std::filesystem::temp_directory_path() / ("kestrix-fuzz-" + std::to_string(::getpid()));
+    const kxtest::ScratchFolder folder_;
     const std::filesystem::path file_;
 };
 

@@ -1,13 +1,11 @@
 // Runs a fuzz target once on every file of the folder it is given (or on one
 // file), without libFuzzer: how the tests replay the committed corpus with any
 // compiler.  A broken property aborts; the last name printed is its input.
+#include "support/Files.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -23,8 +21,7 @@ int main(int argc, char** argv)
     std::sort(inputs.begin(), inputs.end());
     for (const fs::path& input : inputs) {
         std::cout << input.filename().string() << std::endl;
-        std::ifstream in(input, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::string bytes = kxtest::FileBytes(input);
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
     std::cout << inputs.size() << " inputs replayed\n";

@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "support/GameFixture.h"
 
 #include "storage/SavedGame.h"
@@ -7,9 +8,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 namespace kxtest {
 namespace {
@@ -28,19 +27,13 @@ protected:
         const char* size = std::getenv("KESTRIX_BAD_FILE_MB");
         megabytes = size ? std::atoi(size) : 20;
     }
-    static std::string bytes(const fs::path& file)
-    {
-        std::ostringstream text;
-        text << std::ifstream(file, std::ios::binary).rdbuf();
-        return text.str();
-    }
     // A saved game of the player's, to cut short.
     std::string savedGame()
     {
         platform.pagerPresses = {Yes, Okay};
         platform.fileAnswers = {platform.data / "real.kxg"};
         run([&] { kx::SaveGame(game); });
-        return bytes(platform.data / "real.kxg");
+        return FileBytes(platform.data / "real.kxg");
     }
     // Every kind of bad file, each given a name.
     std::vector<std::pair<std::string, std::string>> kinds()
@@ -72,10 +65,10 @@ TEST_F(BadFiles, AreRefusedOrReadQuicklyAndTouchNothingElse)
     const fs::path skin = platform.data / "skin", bad = platform.data / "bad";
     fs::create_directories(skin);
     const fs::path settings = platform.data / kx::kSkinSettingsName;
-    const std::string settingsBefore = bytes(settings);
+    const std::string settingsBefore = FileBytes(settings);
     for (const auto& [kind, contents] : kinds()) {
-        std::ofstream(bad, std::ios::binary) << contents;
-        std::ofstream(skin / "userskin.ehf", std::ios::binary) << contents;
+        WriteBytes(bad, contents);
+        WriteBytes(skin / "userskin.ehf", contents);
         const auto started = std::chrono::steady_clock::now();
 
         platform.clearRecords();
@@ -97,15 +90,15 @@ TEST_F(BadFiles, AreRefusedOrReadQuicklyAndTouchNothingElse)
         ASSERT_EQ(platform.messages.size(), 1u) << kind;
         EXPECT_TRUE(platform.messages[0].text.starts_with("Skin Name:  ")) << kind;
         EXPECT_LT(platform.messages[0].text.size(), 5 * 254 + 100u) << kind;
-        std::ofstream(settings, std::ios::binary) << contents;
+        WriteBytes(settings, contents);
         platform.inputAnswers = {"neo"};
         run([this] { game.RestartGame(); });
         EXPECT_LE(state().SkinFolder.size(), 254u) << kind;
 
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         EXPECT_LT(seconds, 10) << kind << ": every reader together";
-        EXPECT_EQ(bytes(bad), contents) << kind << " was changed";
-        std::ofstream(settings, std::ios::binary) << settingsBefore;
+        EXPECT_EQ(FileBytes(bad), contents) << kind << " was changed";
+        WriteBytes(settings, settingsBefore);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "support/GameFixture.h"
 
 #include "core/Numbers.h"
@@ -5,8 +6,6 @@
 #include "storage/SavedGame.h"
 #include "storage/Scramble.h"
 
-#include <fstream>
-#include <sstream>
 
 namespace kxtest {
 namespace {
@@ -18,13 +17,9 @@ class SavedGame : public GameFixture {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("kestrix-saves-" + std::to_string(::getpid()));
-        fs::remove_all(folder);
         fs::create_directories(folder);
-        platform.data = folder;
         startGame();
     }
-    void TearDown() override { fs::remove_all(folder); }
     void save(const fs::path& file, std::vector<int> presses = {Yes, Okay})
     {
         platform.clearRecords();
@@ -39,13 +34,7 @@ protected:
         platform.fileAnswers = {file};
         run([&] { rara().Command5_Click(); });
     }
-    static std::string bytes(const fs::path& file)
-    {
-        std::ostringstream text;
-        text << std::ifstream(file, std::ios::binary).rdbuf();
-        return text.str();
-    }
-    fs::path folder;
+    const fs::path folder = platform.data;
 };
 
 // A game saved on day 29 loads as day 30 with every value it had; the world
@@ -62,11 +51,11 @@ TEST_F(SavedGame, RoundTripsTheNextDay)
     EXPECT_EQ(platform.messageTexts().back(), "Save completed successfully");
     EXPECT_EQ(platform.fileDialogs.at(0).title, "Save Kestrix Game");
     const fs::path file = folder / "first.kxg";
-    const std::string written = bytes(file);
+    const std::string written = FileBytes(file);
     EXPECT_TRUE(written.starts_with("[kestrixsav]\r\nitem10=")) << written;
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 16);
     save(file);
-    EXPECT_EQ(bytes(file), written);
+    EXPECT_EQ(FileBytes(file), written);
 
     s.Alias = "other", s.Funds = s.Debt = s.BankFunds = 0, s.DayCount = 3, s.Items = {};
     s.Server[5].Name = "kept";

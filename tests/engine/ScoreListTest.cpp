@@ -1,11 +1,10 @@
+#include "support/Files.h"
 #include "support/GameFixture.h"
 
 #include "storage/EntryFile.h"
 #include "storage/KeptFiles.h"
 #include "storage/ScoreList.h"
 #include "storage/Scramble.h"
-
-#include <fstream>
 
 namespace kxtest {
 namespace {
@@ -38,23 +37,22 @@ TEST(ScoreList, RanksByInsertingAndKeepsTheFileReadable)
                 after.push_back(place->score);
         EXPECT_EQ(after, row.after) << row.score;
     }
-    const auto file = std::filesystem::temp_directory_path() / "kestrix-scores-test.ehf";
-    std::filesystem::remove(file);
+    const ScratchFolder scratch;
+    const auto file = scratch.path() / "scorelist.ehf";
     kx::ScoreList scores = list({1234.5, 4400});
     scores[0]->name = "Ne=o [x]";
     ASSERT_FALSE(kx::WriteScores(scores, file));
     EXPECT_EQ(kx::ReadScores(file), scores);
     ASSERT_FALSE(kx::PutEntry("ScoreSheet", "name2", "no separator", file));
     EXPECT_EQ(kx::ReadScores(file)[1], std::nullopt) << "a damaged place is an empty one";
-    std::filesystem::remove(file);
 }
 
 // Every alias the prompt takes comes back whole from the files: a saved
 // game's entry and a place in the top ten.
 TEST(ScoreList, EveryAcceptedAliasSurvivesTheFiles)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "kestrix-alias-test";
-    std::filesystem::create_directories(folder);
+    const ScratchFolder scratch;
+    const auto& folder = scratch.path();
     std::vector<std::string> kept;
     int refused = 0;
     for (int code = 1; code <= 255; ++code) {
@@ -66,11 +64,10 @@ TEST(ScoreList, EveryAcceptedAliasSurvivesTheFiles)
     }
     EXPECT_GT(refused, 0);
     EXPECT_LT(refused, 60);
-    std::ofstream saved(folder / "saved.kxg", std::ios::binary);
-    saved << "[game]\r\n";
+    std::string saved = "[game]\r\n";
     for (std::size_t i = 0; i < kept.size(); ++i)
-        saved << "a" << i << "=" << kx::Scramble(kept[i], "qelvun", true) << "\r\n";
-    saved.close();
+        saved += "a" + std::to_string(i) + "=" + kx::Scramble(kept[i], "qelvun", true) + "\r\n";
+    WriteBytes(folder / "saved.kxg", saved);
     for (std::size_t i = 0; i < kept.size(); i += 10) {
         kx::ScoreList scores;
         for (std::size_t j = 0; j < 10 && i + j < kept.size(); ++j)
@@ -81,7 +78,6 @@ TEST(ScoreList, EveryAcceptedAliasSurvivesTheFiles)
     for (std::size_t i = 0; i < kept.size(); ++i)
         EXPECT_EQ(kx::Scramble(kx::GetEntry("game", "a" + std::to_string(i), folder / "saved.kxg"), "qelvun",
                                false), kept[i]) << i;
-    std::filesystem::remove_all(folder);
 }
 
 // The final day ranks the game once and finishes it; other days only offer a new game.

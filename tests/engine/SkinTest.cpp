@@ -1,10 +1,10 @@
+#include "support/Files.h"
 #include "support/GameFixture.h"
 
 #include "economy/frmFinance.h"
 #include "storage/Settings.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace kxtest {
 namespace {
@@ -12,18 +12,12 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-std::string bytes(const fs::path& file)
-{
-    std::ostringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
-}
-
 // Sections and keys match in any letter case and a missing one reads as empty;
 // a write changes its one line and keeps every other; a long value reads back cut.
 TEST(Settings, ReadWriteAndFolderOf)
 {
-    const fs::path file = fs::temp_directory_path() / ("kestrix-settings-" + std::to_string(::getpid()));
+    const ScratchFolder scratch;
+    const fs::path file = scratch.path() / "skinfolder.ehf";
     const struct { std::string before, section, key, value, after; } writes[] = {
         {"", "Kestrix", "SkinFolder", "/a", "[Kestrix]\r\nSkinFolder=/a\r\n"},
         {"; note\n[kestrix]\nskinfolder = /old\nother=1\n\n[Next]\nx=2", "KESTRIX", "SkinFolder", "/b",
@@ -33,10 +27,10 @@ TEST(Settings, ReadWriteAndFolderOf)
         {"[Next]\r\nx=2\r\n", "Kestrix", "SkinFolder", "/d]", "[Next]\r\nx=2\r\n[Kestrix]\r\nSkinFolder=/d]\r\n"},
         {"[Kestrix]\r\n", "Kestrix", "SkinFolder", "/e\n/f", "[Kestrix]\r\n"}}; // a line break is refused
     for (const auto& w : writes) {
-        std::ofstream(file, std::ios::binary) << w.before;
+        WriteBytes(file, w.before);
         const bool kept = w.value.find('\n') == std::string::npos;
         EXPECT_EQ(!kx::WriteSetting(w.section, w.key, w.value, file), kept);
-        EXPECT_EQ(bytes(file), w.after) << w.before;
+        EXPECT_EQ(FileBytes(file), w.after) << w.before;
         EXPECT_EQ(kx::ReadSetting("kestrix", "SKINFOLDER", file), kept ? w.value : "");
     }
     const struct { std::string bytes, section, key, value; } reads[] = {
@@ -44,7 +38,7 @@ TEST(Settings, ReadWriteAndFolderOf)
         {"[a]\nk=1\n[b]\nk=2\n[b]\nk=3\n", "b", "k", "2"}, {"[a]\r\nx=1\r\n", "a", "k", ""},
         {"[a]\r\nk=1\r\n", "b", "k", ""}, {"[a]\r\nk=" + std::string(300, 'x'), "a", "k", std::string(254, 'x')}};
     for (const auto& r : reads) {
-        std::ofstream(file, std::ios::binary) << r.bytes;
+        WriteBytes(file, r.bytes);
         EXPECT_EQ(kx::ReadSetting(r.section, r.key, file), r.value) << r.bytes;
     }
     fs::remove(file);
@@ -97,7 +91,7 @@ protected:
 TEST_F(Skins, OnlyThePicturesThereChangeAndTheShopWaitsForRefresh)
 {
     startGame();
-    EXPECT_EQ(bytes(settings), "[Kestrix]\r\nSkinFolder=/kestrix\r\n");
+    EXPECT_EQ(FileBytes(settings), "[Kestrix]\r\nSkinFolder=/kestrix\r\n");
     EXPECT_EQ(held(), Lines(8, "-"));
 
     const Lines all{"main.jpg", "mview.jpg", "servback.jpg", "popup.jpg", "pview.jpg", "finance.jpg", "shop.jpg",

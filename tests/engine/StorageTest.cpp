@@ -1,16 +1,14 @@
 #include "storage/EntryFile.h"
 #include "storage/Scramble.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace kxtest {
 namespace {
@@ -34,30 +32,15 @@ TEST(StorageScramble, PinnedPairsAndRoundTrips)
     }
 }
 
-// Each test works in a folder of its own, removed afterwards.
 class StorageFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    void write(const std::string& bytes) const { std::ofstream(file, std::ios::binary) << bytes; }
-    std::string read() const
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     std::size_t files() const
     {
-        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+        return std::distance(fs::directory_iterator(scratch.path()), fs::directory_iterator());
     }
 
-    const fs::path folder = fs::temp_directory_path() /
-        ("kestrix-" + std::to_string(::getpid()) + "-" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    const fs::path file = folder / "game.kxg";
+    const ScratchFolder scratch;
+    const fs::path file = scratch.path() / "game.kxg";
 };
 
 // A fresh file lists the entries newest first under one header; a key written
@@ -88,10 +71,10 @@ TEST_F(StorageFiles, PutEntryRewritesOnlyItsEntry)
     for (const auto& c : cases) {
         fs::remove(file);
         if (!c.before.empty())
-            write(c.before);
+            WriteBytes(file, c.before);
         for (const auto& [section, key, value] : c.puts)
             EXPECT_EQ(kx::PutEntry(section, key, value, file), ok) << key;
-        EXPECT_EQ(read(), c.after) << ::testing::PrintToString(c.before);
+        EXPECT_EQ(FileBytes(file), c.after) << ::testing::PrintToString(c.before);
         EXPECT_EQ(files(), 1u);
     }
 }
@@ -109,7 +92,7 @@ TEST_F(StorageFiles, GetEntryFindsTheFirstMatch)
         {"[g]\r\nx]\r\na=1\r\n", "g", "a", ""}, {"[h]\r\na=1\r\n", "g", "a", ""},
         {"[g]\r\nb=1\r\n", "g", "a", ""}, {"[g]\r\na=b=c\r\n", "g", "a", "b=c"}};
     for (const auto& c : cases) {
-        write(c.bytes);
+        WriteBytes(file, c.bytes);
         EXPECT_EQ(kx::GetEntry(c.section, c.key, file), c.value)
             << ::testing::PrintToString(c.bytes);
     }
@@ -122,14 +105,14 @@ TEST_F(StorageFiles, NineThousandLinesAtMost)
     std::string lines;
     for (int i = 0; i < 9000; ++i)
         lines += "x\r\n";
-    write(lines);
+    WriteBytes(file, lines);
     int events = 0;
     EXPECT_EQ(kx::PutEntry("s", "k", "v", file, [&] { ++events; }), ok);
     EXPECT_EQ(events, 2 * 9000);
-    EXPECT_EQ(read(), lines + "[s]\r\nk=v\r\n");
-    write(lines + "x");
+    EXPECT_EQ(FileBytes(file), lines + "[s]\r\nk=v\r\n");
+    WriteBytes(file, lines + "x");
     EXPECT_EQ(kx::PutEntry("s", "k", "v", file), std::errc::file_too_large);
-    EXPECT_EQ(read(), lines + "x");
+    EXPECT_EQ(FileBytes(file), lines + "x");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "support/GameFixture.h"
 
 #include "storage/ScoreList.h"
@@ -7,9 +8,7 @@
 
 #include <algorithm>
 #include <csignal>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,16 +24,6 @@ using kx::WriteStepCheck;
 class WriteFaults : public GameFixture {
 protected:
     void SetUp() override { startGame(); }
-    std::string bytes(const fs::path& file) const
-    {
-        std::ostringstream text;
-        text << std::ifstream(file, std::ios::binary).rdbuf();
-        return text.str();
-    }
-    void put(const fs::path& file, const std::string& contents) const
-    {
-        std::ofstream(file, std::ios::binary) << contents;
-    }
     // The files of the data folder; a write leaves no scratch or temporary file behind.
     Lines files() const
     {
@@ -82,24 +71,24 @@ TEST_F(WriteFaults, TheOldFileOrTheWholeNewOneSurvivesEveryStep)
     for (const auto& w : writers) {
         state().Funds = 100;
         w.write({});
-        const std::string old = bytes(w.file);
+        const std::string old = FileBytes(w.file);
         state().Funds = 777;
         int steps = 0;
         w.write([&](WriteStep) { return ++steps, std::error_code{}; });
-        const std::string fresh = bytes(w.file);
+        const std::string fresh = FileBytes(w.file);
         ASSERT_NE(fresh, old) << w.file;
         const Lines kept = files();
         for (int k = 1; k <= steps; ++k) {
-            put(w.file, old);
+            WriteBytes(w.file, old);
             int step = 0;
             w.write([&](WriteStep) { return ++step == k ? full : std::error_code{}; });
-            EXPECT_EQ(bytes(w.file), old) << w.file << " failing at step " << k;
+            EXPECT_EQ(FileBytes(w.file), old) << w.file << " failing at step " << k;
             EXPECT_EQ(files(), kept) << "failing at step " << k;
             if (!w.told.empty()) {
                 EXPECT_EQ(platform.messageTexts().back(), w.told);
             }
 
-            put(w.file, old);
+            WriteBytes(w.file, old);
             const pid_t child = ::fork();
             if (child == 0) {
                 step = 0;
@@ -109,7 +98,7 @@ TEST_F(WriteFaults, TheOldFileOrTheWholeNewOneSurvivesEveryStep)
             int status = 0;
             ASSERT_EQ(::waitpid(child, &status, 0), child);
             EXPECT_TRUE(WIFSIGNALED(status)) << "killed before step " << k;
-            const std::string left = bytes(w.file);
+            const std::string left = FileBytes(w.file);
             EXPECT_TRUE(left == old || left == fresh) << w.file << " killed before step " << k;
             for (const auto& name : files()) // what a killed writer leaves beside the file
                 if (std::ranges::find(kept, name) == kept.end())
@@ -123,12 +112,12 @@ TEST_F(WriteFaults, TheOldFileOrTheWholeNewOneSurvivesEveryStep)
 TEST_F(WriteFaults, AFolderOrFileInTheWayIsToldAndChangesNothing)
 {
     fs::create_directories(platform.data / "taken.kxg");
-    put(platform.data / "plain", "not a folder");
+    WriteBytes(platform.data / "plain", "not a folder");
     save(platform.data / "taken.kxg", {});
     EXPECT_EQ(platform.messageTexts().back(), "File cannot be save --- Error 21:  Is a directory");
     save(platform.data / "plain" / "game.kxg", {});
     EXPECT_EQ(platform.messageTexts().back(), "File cannot be save --- Error 20:  Not a directory");
-    EXPECT_EQ(bytes(platform.data / "plain"), "not a folder");
+    EXPECT_EQ(FileBytes(platform.data / "plain"), "not a folder");
 
     fs::create_directories(platform.data / "scorelist.ehf");
     rank(5000);
@@ -136,7 +125,7 @@ TEST_F(WriteFaults, AFolderOrFileInTheWayIsToldAndChangesNothing)
 
     const fs::path skin = platform.data / "skin";
     fs::create_directories(skin);
-    put(skin / "main.jpg", "picture");
+    WriteBytes(skin / "main.jpg", "picture");
     fs::remove(platform.data / "skinfolder.ehf");
     fs::create_directories(platform.data / "skinfolder.ehf");
     platform.clearRecords();
