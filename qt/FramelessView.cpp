@@ -95,6 +95,8 @@ QPushButton* FramelessView::makeButton(const Button& button, std::function<void(
     auto* widget = new QPushButton(toQString(button.Caption), this);
     widget->setGeometry(look::pixels(button.rect));
     widget->setFocusPolicy(Qt::TabFocus);
+    // Enter presses the button with the focus, as Space does.
+    widget->setAutoDefault(true);
     sync(widget, button);
     if (click)
         connect(widget, &QPushButton::clicked, this, [this, click = std::move(click)] { handle(click); });

@@ -57,6 +57,7 @@ QString styleSheet()
         @tone QPushButton { color: @text; background: @button; border: 1px solid @edge;
                             border-radius: 2px; padding: 0px; }
         @tone QPushButton:hover { background: @hover; }
+        @tone QPushButton:focus { border: 2px solid @focus; }
         @tone QPushButton:pressed { background: @pressed; }
         @tone QPushButton:disabled { color: @greyed; background: @greyedback; border-color: @line; }
         @tone QTreeWidget, @tone QListWidget { color: @text; background: @well; border: 1px solid @line;
@@ -65,6 +66,7 @@ QString styleSheet()
                                      border-right: 1px solid @line; padding: 0px 3px; }
         @tone QLineEdit { color: @text; background: @well; border: 1px solid @edge;
                           selection-background-color: @pick; }
+        @tone QTreeWidget:focus, @tone QListWidget:focus, @tone QLineEdit:focus { border-color: @focus; }
         @tone QScrollBar:vertical { background: @window; width: 10px; }
         @tone QScrollBar::handle:vertical { background: @handle; min-height: 12px; }
         @tone QScrollBar::add-line:vertical, @tone QScrollBar::sub-line:vertical { height: 0px; }
@@ -78,7 +80,7 @@ QString styleSheet()
         {"@greyed", {"#6b7785", "#9aa5b1"}},  {"@line", {"#3a4450", "#b9c4d0"}},
         {"@well", {"#12161a", "#fbfcfe"}},    {"@pick", {"#2f6f45", "#3b6ea5"}},
         {"@header", {"#2b333d", "#dfe5ec"}},  {"@window", {"#1c2127", "#eef1f5"}},
-        {"@handle", {"#4a596a", "#a9b6c6"}}};
+        {"@handle", {"#4a596a", "#a9b6c6"}},  {"@focus", {"#7ee08f", "#1f5fbf"}}};
     QString sheet = R"(
         QDialog { color: #d8dee6; background: #1c2127; }
         QMenu { color: #d8dee6; background: #1c2127; border: 1px solid #4a596a; padding: 2px 0px; }

@@ -2,6 +2,7 @@
 
 #include "Look.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace kx {
@@ -39,12 +40,20 @@ void PagerView::refresh()
 
 void PagerView::showEvent(QShowEvent*)
 {
-    // The answer a keyboard player gives with Space is the first one offered.
+    // The answer a keyboard player gives with Space or Enter is the first one offered.
     for (QPushButton* b : buttons_)
         if (b->isVisibleTo(this)) {
             b->setFocus();
             break;
         }
+}
+
+void PagerView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        buttons_[buttons_[2]->isVisibleTo(this) ? 2 : 0]->click();
+    else
+        FormView::keyPressEvent(event);
 }
 
 } // namespace kx

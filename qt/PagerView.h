@@ -20,6 +20,9 @@ public:
 
 protected:
     void showEvent(QShowEvent*) override;
+    // Escape answers "No", or "Okay" when that is the only answer.  Enter
+    // presses the button with the focus, which starts on "Okay" or "Yes".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::array<QPushButton*, 3> buttons_{};

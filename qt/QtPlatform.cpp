@@ -128,6 +128,7 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
     dialog.setWindowModality(Qt::ApplicationModal);
     QPointer<QInputDialog> guard(&dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
+    keyboardBack();
     return accepted && guard ? fromQString(dialog.textValue()) : std::string{};
 }
 
@@ -147,7 +148,9 @@ std::filesystem::path QtPlatform::fileDialog(bool saving, const std::string& tit
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setWindowModality(Qt::ApplicationModal);
     QPointer<QFileDialog> guard(&dialog);
-    if (dialog.exec() != QDialog::Accepted || !guard || dialog.selectedFiles().isEmpty())
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    keyboardBack();
+    if (!accepted || !guard || dialog.selectedFiles().isEmpty())
         return {};
     return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().front()).toStdString());
 }
@@ -208,6 +211,7 @@ void QtPlatform::windowUnloaded(Window& window)
     views_.erase(found);
     view->detach();
     retired_.emplace_back(view);
+    keyboardBack();
 }
 
 void QtPlatform::showWindow(Window& window)
@@ -215,9 +219,30 @@ void QtPlatform::showWindow(Window& window)
     if (FramelessView* view = viewOf(window); view && !quitting_) {
         view->sync();
         view->show();
-        view->raise();
-        view->activateWindow();
+        bringForward(*view);
     }
+}
+
+void QtPlatform::bringForward(FramelessView& view)
+{
+    view.raise();
+    view.activateWindow();
+    std::erase(shownOrder_, &view);
+    shownOrder_.emplace_back(&view);
+}
+
+void QtPlatform::keyboardBack()
+{
+    // The window system may not have told of the last change yet: a hidden
+    // window still counts as active until it has.
+    if (const QWidget* active = QApplication::activeWindow(); active && active->isVisible())
+        return;
+    std::erase(shownOrder_, nullptr);
+    for (auto view = shownOrder_.rbegin(); view != shownOrder_.rend(); ++view)
+        if ((*view)->isVisible() && !(*view)->isMinimized()) {
+            (*view)->activateWindow();
+            return;
+        }
 }
 
 void QtPlatform::runModal(Window& window)
@@ -232,8 +257,7 @@ void QtPlatform::runModal(Window& window)
         view->setWindowModality(Qt::ApplicationModal);
         view->show();
     }
-    view->raise();
-    view->activateWindow();
+    bringForward(*view);
     runLoop(loop);
 }
 

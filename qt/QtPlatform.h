@@ -75,10 +75,17 @@ private:
     // Runs a nested loop until `quit` or the end of the program stops it.
     void runLoop(QEventLoop& loop);
     void place(FramelessView& view, const Window& window);
+    // Shows the view on top of the others, with the keyboard.
+    void bringForward(FramelessView& view);
+    // When the window with the keyboard has gone, the one shown last before it
+    // takes the keyboard, as a window manager would do; without one a keyboard
+    // player would be left with nowhere to type.
+    void keyboardBack();
 
     Game* game_ = nullptr;
     std::map<const Window*, FramelessView*> views_;
     std::vector<QPointer<FramelessView>> retired_;
+    std::vector<QPointer<FramelessView>> shownOrder_; // the last shown last
     QElapsedTimer clock_;
     std::unique_ptr<QSoundEffect> sound_;
     std::function<void()> endApplication_;

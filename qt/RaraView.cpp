@@ -4,6 +4,7 @@
 #include "TextCodec.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -65,6 +66,12 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
 
     list_ = buildList(window.ListView1);
     list_->viewport()->installEventFilter(this);
+    list_->installEventFilter(this);
+    // A keyboard player starts in the list, then tabs through the buttons in their order.
+    list_->setFocus();
+    QWidget::setTabOrder(list_, buttons_[0]);
+    for (std::size_t i = 1; i < buttons_.size(); ++i)
+        QWidget::setTabOrder(buttons_[i - 1], buttons_[i]);
     reportPicks(list_, syncingList_, [this](int row) {
         handle([this, row] { form()->ListView1_ItemClick(row); });
     });
@@ -102,6 +109,14 @@ bool RaraView::eventFilter(QObject* watched, QEvent* event)
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         handle(on(&frmRara::ListView1_DblClick));
         return true;
+    }
+    // Enter on a server connects to it, as the Connect button would.
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            buttons_[0]->click();
+            return true;
+        }
     }
     return FramelessView::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include "TextCodec.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,6 +89,7 @@ TerminalView::TerminalView(Game& game, frmTerminal& window) : FormView(game, win
     input_ = new QLineEdit(this);
     input_->setGeometry(look::pixels(window.Text1.rect));
     input_->setObjectName("terminal");
+    input_->installEventFilter(this);
     connect(input_, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (frmTerminal* t = form())
             t->Text1.Text = fromQString(text);
@@ -142,6 +144,19 @@ void TerminalView::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         input_->setFocus();
     FramelessView::changeEvent(event);
+}
+
+bool TerminalView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == input_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            const int code = key == Qt::Key_Up ? frmTerminal::kKeyUp : frmTerminal::kKeyDown;
+            handle([this, code] { form()->Text1_KeyDown(code); });
+            return true;
+        }
+    }
+    return FormView::eventFilter(watched, event);
 }
 
 } // namespace kx

@@ -48,6 +48,8 @@ public:
 protected:
     void showEvent(QShowEvent*) override;
     void changeEvent(QEvent* event) override;
+    // Up and Down in the input line bring back what was typed before.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     TermRows* rows_ = nullptr;

@@ -70,6 +70,7 @@ void frmTerminal::Text1_KeyPress(int key)
 {
     if (key != kEnter)
         return;
+    History.Add(Text1.Text);
     Game& g = game();
     g.TermPrint(Text1.Text);
     g.DoEvents();
@@ -99,6 +100,14 @@ void frmTerminal::Text1_KeyPress(int key)
         ServerCommand(line);
         Text1.Text.clear();
     }
+}
+
+void frmTerminal::Text1_KeyDown(int keyCode)
+{
+    if (keyCode == kKeyUp)
+        History.Older(Text1.Text);
+    else if (keyCode == kKeyDown)
+        History.Newer(Text1.Text);
 }
 
 void frmTerminal::RemoteCommand(const std::string& line)

@@ -3,6 +3,7 @@
 #include "core/Controls.h"
 #include "core/LongAction.h"
 #include "core/Window.h"
+#include "terminal/CommandHistory.h"
 
 #include <array>
 #include <string>
@@ -15,6 +16,7 @@ namespace kx {
 class frmTerminal final : public WindowOf<WindowKind::Terminal> {
 public:
     static constexpr int kRows = 17;
+    static constexpr int kKeyUp = 38, kKeyDown = 40; // the arrow keys' codes
 
     explicit frmTerminal(Game& game);
 
@@ -29,6 +31,7 @@ public:
     std::array<Row, kRows> Term; // the screen, top to bottom
     ScrollBar VScroll1; // scrolls the transcript
     TextBox Text1; // the input line
+    CommandHistory History; // what was typed into Text1, for the arrow keys
     Button Command4; // "Copy Text"
     Button Command1; // "Reconnect"
     Button Command3; // "Disconnect"
@@ -53,6 +56,8 @@ public:
     void Label3_Click();
     void Label4_Click();
     void Text1_KeyPress(int key);
+    // Up and Down bring back the lines typed before.
+    void Text1_KeyDown(int keyCode);
 
     // Sets the scroll bar, redrawing the rows as its change event does.
     void SetScrollValue(int value);

@@ -485,5 +485,35 @@ TEST_F(Terminal, OutputOfAReplacedTerminalIsDropped)
     }
 }
 
+// Up walks back through what was typed, newest first, and stops at the oldest
+// of the last fifty; Down walks forward, and past the newest gives an empty
+// line.  A line being typed is left alone by Down, and an empty line or a
+// repeat of the newest is not kept twice.
+TEST_F(Interpreter, UpAndDownBringBackTheLastFiftyLines)
+{
+    connect();
+    const auto press = [&](char key) {
+        run([&] { term().Text1_KeyDown(key == 'U' ? kx::frmTerminal::kKeyUp : kx::frmTerminal::kKeyDown); });
+        return term().Text1.Text;
+    };
+    term().Text1.Text = "draft";
+    EXPECT_EQ(press('U') + press('D'), "draftdraft") << "nothing typed yet";
+    for (int i = 1; i <= 52; ++i)
+        type(i % 2 ? "line " + std::to_string(i) : "name" + std::to_string(i));
+    type("");
+    type("name52");
+    const std::pair<std::string, std::string> walks[] = {
+        {"U", "name52"}, {"UU", "line 51"}, {"UUD", "name52"}, {"UUDD", ""}, {"UDDD", ""},
+        {std::string(49, 'U'), "name4"}, {std::string(50, 'U'), "line 3"},
+        {std::string(60, 'U') + "D", "name4"}};
+    for (const auto& [keys, shown] : walks) {
+        type(""); // sent, and not kept
+        std::string last;
+        for (char key : keys)
+            last = press(key);
+        EXPECT_EQ(last, shown) << keys;
+    }
+}
+
 } // namespace
 } // namespace kxtest

@@ -4,12 +4,16 @@
 #include "qt/TerminalView.h"
 #include "qt/TextCodec.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTreeWidget>
+
+#include <algorithm>
 
 using namespace kx;
 
@@ -84,6 +88,46 @@ private slots:
         view.scrollBar()->setValue(0);
         QCOMPARE(view.rows()->rowText(0), QString(">Kestrix Command Help File"));
         QCOMPARE(view.rows()->rowText(12).at(8), QChar(0x2302)); // the parameter mark is drawn
+    }
+
+    // A whole break-in without the mouse: the welcome and the alias by keys, a
+    // server found by typing its name and connected to with Enter, the crackers,
+    // a listing, lines brought back with Up and Down, and a payment whose
+    // messages are answered with Enter or Escape.  Keys go wherever the focus is.
+    void aBreakInByKeysAlone()
+    {
+        int answered = 0;
+        h.newGame("neo", 0.01, true);
+        h.choosePager = [&](PagerView&, bool asks) { return ++answered, asks ? 3 : 1; };
+        const auto typed = [](const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); };
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        GameState& s = h.game->state;
+        QCOMPARE(s.Alias, std::string("neo"));
+        QTRY_COMPARE(QApplication::focusWidget(), h.mainView().serverList());
+        typed(toQString(h.rara()->ListView1.items.at(1).text));
+        QCOMPARE(h.rara()->ListView1.selected, 2);
+        s.Server[h.rara()->SelectedServer].Vulnerability = 10000; // the crackers are never caught
+        press(Qt::Key_Return);
+        auto* view = static_cast<TerminalView*>(h.platform->viewOf(*h.terminal()));
+        QTRY_COMPARE(QApplication::focusWidget(), view->input());
+        typed("prgmname\rprgmpass\rdir\r");
+        QVERIFY(!s.Disconnected && !s.AwaitingName && !s.AwaitingPassword);
+        const QStringList recalled{"dir", "prgmpass", "dir", ""};
+        for (int i = 0; i < recalled.size(); ++i) {
+            press(i < 2 ? Qt::Key_Up : Qt::Key_Down);
+            QCOMPARE(view->input()->text(), recalled[i]);
+        }
+        const auto database = std::ranges::find_if(s.ServerFiles, &ServerFile::IsPaymentDatabase);
+        QVERIFY(database != s.ServerFiles.end());
+        typed("write " + toQString(database->Name) + " 100 1\r");
+        QVERIFY(answered > 0);
+        QVERIFY(h.game->ended() || s.DayCount == 2);
+        // The day is over: the keys go on in a window of the game (the main window,
+        // the terminal where it stays, or the shop a new day opens).
+        const auto typingGoesOn = [] {
+            return QApplication::focusWidget() && QApplication::focusWidget()->isVisible();
+        };
+        QTRY_VERIFY(h.game->ended() || typingGoesOn());
     }
 
     void closingTheTerminalStopsAConnectionUnderWay()

@@ -33,7 +33,7 @@ ViewHarness::ViewHarness()
 
 ViewHarness::~ViewHarness() { QDesktopServices::unsetUrlHandler("file"); }
 
-void ViewHarness::newGame(const QString& alias, double timeScale)
+void ViewHarness::newGame(const QString& alias, double timeScale, bool keys)
 {
     reset();
     platform = std::make_unique<QtPlatform>([] {});
@@ -44,6 +44,7 @@ void ViewHarness::newGame(const QString& alias, double timeScale)
     chooseInput = [alias](const QString& title) { return title == "Welcome newbie!" ? alias : ""; };
     chooseMenu = [](QMenu& menu) { menu.close(); };
     chooseFile = [](const QString&) { return QString(); };
+    byKeys = keys;
     answering_.start(5);
     game->start();
 }
@@ -66,10 +67,16 @@ void ViewHarness::answerModal()
         return;
     }
     QWidget* modal = QApplication::activeModalWidget();
+    // A keyboard player waits until the window on top has the keyboard.
+    if (byKeys && modal && !modal->isAncestorOf(QApplication::focusWidget()))
+        return;
     if (auto* pager = dynamic_cast<PagerView*>(modal)) {
-        if (const int answer = choosePager(*pager, pager->button(2)->isVisible()))
+        const int answer = choosePager(*pager, pager->button(2)->isVisible());
+        if (answer > 0 && byKeys)
+            QTest::keyClick(QApplication::focusWidget(), answer == 3 ? Qt::Key_Escape : Qt::Key_Return);
+        else if (answer > 0)
             QTest::mouseClick(pager->button(answer), Qt::LeftButton);
-        else
+        else if (answer == 0)
             pager->close();
     } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
         const QString chosen = chooseFile(files->windowTitle());
@@ -79,7 +86,10 @@ void ViewHarness::answerModal()
             files->selectFile(chosen);
             static_cast<QDialog*>(files)->done(QDialog::Accepted); // taken as typed, missing or not
         }
-    } else if (auto* box = qobject_cast<QInputDialog*>(modal)) {
+    } else if (auto* box = qobject_cast<QInputDialog*>(modal); box && byKeys) {
+        QTest::keyClicks(QApplication::focusWidget(), chooseInput(box->windowTitle()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    } else if (box) {
         box->setTextValue(chooseInput(box->windowTitle()));
         box->accept();
     }

@@ -39,8 +39,8 @@ public:
     std::unique_ptr<kx::QtPlatform> platform;
     std::unique_ptr<kx::Game> game;
     // The player's answers: the pager button pressed (1 "Okay", 2 "Yes", 3 "No",
-    // 0 the window's close command) and the text entered in an input box, ""
-    // cancelling.  A new game starts answering "Okay", or "No" when asked, the
+    // 0 the window's close command, below 0 none: the hook answered itself) and
+    // the text entered in an input box, "" cancelling.  A new game starts answering "Okay", or "No" when asked, the
     // alias to the alias box and nothing to other boxes.
     std::function<int(kx::PagerView& pager, bool asks)> choosePager;
     std::function<QString(const QString& title)> chooseInput;
@@ -50,9 +50,12 @@ public:
     // The file a file dialog is answered with; an empty one cancels, as a new game does.
     std::function<QString(const QString& title)> chooseFile;
     DocumentCatcher documents;
+    // Answers messages and input boxes with the keys a keyboard player would
+    // press, sent wherever the focus is: Enter or Escape, the text and Enter.
+    bool byKeys = false;
 
     // Starts a new game whose alias box gets `alias`; waits run at `timeScale`.
-    void newGame(const QString& alias = "neo", double timeScale = 1);
+    void newGame(const QString& alias = "neo", double timeScale = 1, bool keys = false);
     // Ends the game; false when a window of it is left on the screen.
     bool reset();
 
