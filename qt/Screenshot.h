@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+class QWidget;
+
 namespace kx {
 
 class Game;
@@ -20,6 +22,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* pagerView() const;
     void take();
 
     Game& game_;
