@@ -71,10 +71,15 @@ public:
     virtual Image loadPicture(const std::filesystem::path& file) = 0;
     // Plays a WAV file without waiting; a new sound cuts off the one playing.
     virtual void playSound(const std::string& path) = 0;
-    // The folder the program was started from, without a trailing separator.
+    // The folder holding the game's own files (the default skin, sounds, help), without a trailing
+    // separator: the program's own folder, or an installed game's share/kestrix.
     virtual std::string programFolder() = 0;
+    // Whether the game may keep what it writes in programFolder() when the system lets it: a
+    // build folder or an unpacked copy is the game's own, but an installed game's folder is
+    // shared by every user, root among them.
+    virtual bool ownsProgramFolder() { return true; }
     // A folder this user may write to, for the files the game keeps when the
-    // program's own folder is read-only; it exists once this returns.
+    // program folder is read-only or not its own; it exists once this returns.
     virtual std::filesystem::path dataFolder() = 0;
 
     // The game state changed: views redraw what differs from what they show.

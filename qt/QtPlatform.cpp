@@ -40,6 +40,12 @@ QtPlatform::QtPlatform(std::function<void()> endApplication)
     : endApplication_(std::move(endApplication))
 {
     clock_.start();
+    // Found from the program itself, so the game runs from whatever prefix it was installed in;
+    // the build tells the way from the program's folder to the installed data.
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString installed = QDir::cleanPath(program + "/" KESTRIX_INSTALLED_DATA);
+    ownsProgramFolder_ = !QFileInfo(installed).isDir();
+    programFolder_ = fromQString(ownsProgramFolder_ ? program : installed);
 }
 
 std::function<void()> QtPlatform::defaultEnd()
@@ -361,10 +367,9 @@ std::filesystem::path QtPlatform::dataFolder()
     return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
 
-std::string QtPlatform::programFolder()
-{
-    return fromQString(QCoreApplication::applicationDirPath());
-}
+std::string QtPlatform::programFolder() { return programFolder_; }
+
+bool QtPlatform::ownsProgramFolder() { return ownsProgramFolder_; }
 
 void QtPlatform::refreshViews()
 {

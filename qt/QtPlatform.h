@@ -63,6 +63,7 @@ public:
     Image loadPicture(const std::filesystem::path& file) override;
     void playSound(const std::string& path) override;
     std::string programFolder() override;
+    bool ownsProgramFolder() override;
     std::filesystem::path dataFolder() override;
     void refreshViews() override;
     void atSafePoint() override;
@@ -89,6 +90,8 @@ private:
     QElapsedTimer clock_;
     std::unique_ptr<QSoundEffect> sound_;
     std::function<void()> endApplication_;
+    std::string programFolder_;
+    bool ownsProgramFolder_ = true;
     std::vector<QEventLoop*> loops_;
     bool quitting_ = false;
     double timeScale_ = 1;

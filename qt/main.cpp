@@ -1,18 +1,49 @@
+#include "CommandLine.h"
 #include "QtPlatform.h"
+#include "Screenshot.h"
 #include "core/Game.h"
 #include "core/RandomSource.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+#include <memory>
+
+namespace {
+
+// Every size the icon was drawn in, so the desktop need not scale one.
+QIcon gameIcon()
+{
+    QIcon icon;
+    const QDir icons(":/icons");
+    for (const QString& name : icons.entryList(QDir::Files))
+        icon.addFile(icons.filePath(name));
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    QApplication::setApplicationName("Kestrix");
+    QApplication::setApplicationVersion(KESTRIX_VERSION);
+    const kx::CommandLine options = kx::readCommandLine(argc, argv);
+    if (options.exitCode)
+        return *options.exitCode;
     QApplication app(argc, argv);
-    app.setApplicationName("Kestrix");
+    app.setWindowIcon(gameIcon());
     app.setQuitOnLastWindowClosed(false);
     kx::QtPlatform platform;
     kx::ClockMixedRandom random;
     kx::Game game(platform, random);
     platform.attach(game);
+    std::unique_ptr<kx::ScreenshotAtFirstMessage> screenshot;
+    if (!options.screenshot.isEmpty()) {
+        screenshot = std::make_unique<kx::ScreenshotAtFirstMessage>(game, platform, options.screenshot);
+        app.installEventFilter(screenshot.get());
+    }
     game.start();
-    return game.ended() ? 0 : app.exec();
+    const int code = game.ended() ? 0 : app.exec();
+    return screenshot && !screenshot->saved() ? 1 : code;
 }

@@ -26,7 +26,7 @@ bool writable(const fs::path& folder)
 fs::path KeepingFolder(Game& game)
 {
     const fs::path program(game.platform().programFolder());
-    return writable(program) ? program : game.platform().dataFolder();
+    return game.platform().ownsProgramFolder() && writable(program) ? program : game.platform().dataFolder();
 }
 
 fs::path KeptFileToWrite(Game& game, const std::string& name) { return KeepingFolder(game) / name; }

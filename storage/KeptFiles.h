@@ -8,8 +8,8 @@ namespace kx {
 
 class Game;
 
-// Where the game keeps what it writes: the program's folder when the player
-// may write there, else the per-user data folder.
+// Where the game keeps what it writes: the program's folder when it is the
+// game's own and the player may write there, else the per-user data folder.
 std::filesystem::path KeepingFolder(Game& game);
 // The kept file of that name, where the game writes it.
 std::filesystem::path KeptFileToWrite(Game& game, const std::string& name);

@@ -10,6 +10,7 @@ case "$mode" in play|test) ;; *) echo "usage: $0 play|test" >&2; exit 2 ;; esac
 
 packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev
           libqt6widgets6 libqt6multimedia6 fonts-dejavu-core)
+[ "$mode" = play ] || packages+=(desktop-file-utils) # checks the menu entry
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -1,7 +1,8 @@
 // Draws the game's pictures and makes its sounds into one folder laid out like the game's
-// program folder:
+// program folder, with the game's icon at each size in icons/ for the desktop:
 //   kestrix-assetgen FOLDER
 // Every byte comes from the code below, so the committed files can be checked against it.
+#include "AppIcon.h"
 #include "ItemPictures.h"
 #include "SidePictures.h"
 #include "SkinInfo.h"
@@ -70,6 +71,17 @@ bool writeItemPictures(const QDir& folder)
     return true;
 }
 
+bool writeIcons(const QDir& folder)
+{
+    if (!makeFolder(folder, "icons"))
+        return false;
+    for (const int size : kx::art::appIconSizes) {
+        if (!save(kx::art::appIcon(size), folder, QString("icons/kestrix-%1.png").arg(size), "PNG"))
+            return false;
+    }
+    return true;
+}
+
 bool writeSidePictures(const QDir& folder)
 {
     return save(kx::art::sidePicture(kx::art::Side::Left), folder, "sideitems.jpg", "JPG", jpegQuality) &&
@@ -102,7 +114,8 @@ bool writeSounds(const QDir& folder)
 
 bool writeEverything(const QDir& folder)
 {
-    if (!writeItemPictures(folder) || !writeSidePictures(folder) || !writeSounds(folder))
+    if (!writeIcons(folder) || !writeItemPictures(folder) || !writeSidePictures(folder) ||
+        !writeSounds(folder))
         return false;
     for (const Skin& skin : skins) {
         if (!writeSkin(folder, skin))
