@@ -32,14 +32,16 @@ std::string HeadlessPlatform::inputBox(const std::string& prompt, const std::str
 }
 
 std::filesystem::path HeadlessPlatform::openFileDialog(const std::string& title,
-                                                       const std::filesystem::path& folder, const std::string&)
+                                                       const std::filesystem::path& folder,
+                                                       const std::string&)
 {
     const auto hook = answerFileDialog;
     return hook ? hook(false, title, folder) : std::filesystem::path();
 }
 
 std::filesystem::path HeadlessPlatform::saveFileDialog(const std::string& title,
-                                                       const std::filesystem::path& folder, const std::string&)
+                                                       const std::filesystem::path& folder,
+                                                       const std::string&)
 {
     const auto hook = answerFileDialog;
     return hook ? hook(true, title, folder) : std::filesystem::path();

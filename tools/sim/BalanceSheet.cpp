@@ -21,8 +21,8 @@ double quantile(const std::vector<double>& sorted, double q)
 std::string SheetHeader()
 {
     char line[128];
-    std::snprintf(line, sizeof line, kHeading, "strategy", "games", "min", "q1", "median", "q3", "max", "lost%",
-                  "games/s");
+    std::snprintf(line, sizeof line, kHeading, "strategy", "games", "min", "q1", "median", "q3", "max",
+                  "lost%", "games/s");
     return line;
 }
 
@@ -32,9 +32,9 @@ std::string SheetLine(const std::string& strategy, Tally tally)
     const auto& s = tally.scores;
     const double games = static_cast<double>(s.size());
     char line[160];
-    std::snprintf(line, sizeof line, "%-8s %6zu %8.0f %8.0f %8.0f %8.0f %8.0f %6.1f %8.1f", strategy.c_str(),
-                  s.size(), s.front(), quantile(s, 0.25), quantile(s, 0.5), quantile(s, 0.75), s.back(),
-                  100 * tally.lost / games, games / tally.seconds);
+    std::snprintf(line, sizeof line, "%-8s %6zu %8.0f %8.0f %8.0f %8.0f %8.0f %6.1f %8.1f",
+                  strategy.c_str(), s.size(), s.front(), quantile(s, 0.25), quantile(s, 0.5),
+                  quantile(s, 0.75), s.back(), 100 * tally.lost / games, games / tally.seconds);
     return line;
 }
 

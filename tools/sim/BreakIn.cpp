@@ -16,7 +16,8 @@ constexpr int kTries = 3;
 
 bool said(const std::vector<std::string>& lines, const std::string& text)
 {
-    return std::ranges::any_of(lines, [&](const std::string& line) { return line.find(text) != line.npos; });
+    const auto tells = [&](const std::string& line) { return line.find(text) != line.npos; };
+    return std::ranges::any_of(lines, tells);
 }
 
 bool logIn(Player& player, const ListedServer& server)

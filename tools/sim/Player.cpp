@@ -116,7 +116,8 @@ std::vector<std::string> Player::command(const std::string& line)
     if (!game_.find<kx::frmTerminal>())
         return {};
     const auto& lines = game_.state.TermLines;
-    return ScreenLines({lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(game_.state.TermLineCount)});
+    const auto count = static_cast<std::ptrdiff_t>(game_.state.TermLineCount);
+    return ScreenLines({lines.begin(), lines.begin() + count});
 }
 
 bool Player::shopOpen() const { return game_.find<kx::frmShop>() != nullptr; }

@@ -24,7 +24,8 @@ void play(Strategy& strategy, Player& player)
 
 } // namespace
 
-Tally PlayGames(const std::string& strategy, long games, std::uint64_t seed, const std::filesystem::path& folder)
+Tally PlayGames(const std::string& strategy, long games, std::uint64_t seed,
+                const std::filesystem::path& folder)
 {
     const auto start = std::chrono::steady_clock::now();
     Tally tally;

@@ -32,9 +32,9 @@ public:
         const auto target = BreakIn(player);
         if (!target)
             return;
-        const double accounts = std::max(player.forwardingAccounts(), 0.0);
-        player.command("write " + target->database + " " + std::to_string(std::lround(amount(*target))) + " " +
-                       std::to_string(std::lround(accounts)));
+        const long accounts = std::lround(std::max(player.forwardingAccounts(), 0.0));
+        player.command("write " + target->database + " " + std::to_string(std::lround(amount(*target))) +
+                       " " + std::to_string(accounts));
     }
 
 protected:

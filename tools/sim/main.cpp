@@ -63,8 +63,9 @@ void usage(std::FILE* to, const char* program)
 {
     std::fprintf(to,
                  "usage: %s [--games N] [--seed S] [--strategy skip|hint|greedy|gear]\n"
-                 "Plays N games (1000 by default) of each strategy, or of the one named, from seed S\n"
-                 "(1 by default), and prints the spread of their final cash, the share lost and the pace.\n",
+                 "Plays N games (1000 by default) of each strategy, or of the one named, from seed\n"
+                 "S (1 by default), and prints the spread of their final cash, the share of games\n"
+                 "lost and the games played a second.\n",
                  program);
 }
 
