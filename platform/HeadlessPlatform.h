@@ -23,7 +23,7 @@ public:
     // `data` is the writable folder, made when the game first asks for it.
     HeadlessPlatform(std::filesystem::path data, std::string programFolder);
 
-    // The driver's part.  Any hook may also act on the game (click, type,
+    // How the driver answers.  Any hook may also act on the game (click, type,
     // close windows); without hooks the player does nothing and dismisses
     // whatever asks.
     // Runs once for each message as it comes up.
