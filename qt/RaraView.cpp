@@ -35,14 +35,6 @@ QStringList cellsOf(const ListView::Item& item)
     return cells;
 }
 
-QStringList cellsOf(const QTreeWidgetItem* row)
-{
-    QStringList cells;
-    for (int c = 0; c < row->columnCount(); ++c)
-        cells << row->text(c);
-    return cells;
-}
-
 } // namespace
 
 RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker_(this)
@@ -121,28 +113,26 @@ bool RaraView::eventFilter(QObject* watched, QEvent* event)
     return FramelessView::eventFilter(watched, event);
 }
 
-void RaraView::syncList(QTreeWidget* list, const ListView& model)
+void RaraView::syncList(QTreeWidget* list, const ListView& model, ListView& shown)
 {
     syncingList_ = true;
-    QStringList headers;
-    for (const auto& column : model.columns)
-        headers << toQString(column.text);
-    // A list that was never filled has no columns yet; it is not shown either.
-    if (!headers.isEmpty() && headers != cellsOf(list->headerItem())) {
+    // The strip ticks many times a second; a list is rebuilt only when the engine's changed.
+    if (model.columns != shown.columns) {
+        QStringList headers;
+        for (const auto& column : model.columns)
+            headers << toQString(column.text);
         list->setHeaderLabels(headers);
-        const int width = list->width();
         for (int c = 0; c < static_cast<int>(model.columns.size()); ++c)
-            list->setColumnWidth(c, static_cast<int>(width * model.columns[c].widthShare));
+            list->setColumnWidth(c, static_cast<int>(list->width() * model.columns[c].widthShare));
+        shown.columns = model.columns;
     }
-    bool same = list->topLevelItemCount() == static_cast<int>(model.items.size());
-    for (int i = 0; same && i < list->topLevelItemCount(); ++i)
-        same = cellsOf(list->topLevelItem(i)) == cellsOf(model.items[i]);
-    if (!same) {
+    if (model.items != shown.items) {
         list->clear();
         QList<QTreeWidgetItem*> rows;
         for (const auto& item : model.items)
             rows << new QTreeWidgetItem(cellsOf(item));
         list->addTopLevelItems(rows);
+        shown.items = model.items;
     }
     showSelected(list, model.selected);
     if (list->isVisibleTo(this) != model.Visible)
@@ -161,8 +151,8 @@ void RaraView::refresh()
     const auto buttons = buttonsOf(*window);
     for (std::size_t i = 0; i < buttons.size(); ++i)
         sync(buttons_[i], *buttons[i]);
-    syncList(list_, window->ListView1);
-    syncList(items_, window->ListView2);
+    syncList(list_, window->ListView1, shownLists_[0]);
+    syncList(items_, window->ListView2, shownLists_[1]);
     strip_->setPicture(window->Picture1.Picture);
     strip_->setPrinted(window->Picture1.printed);
     ticker_.setRunning(window->Timer1.Enabled);

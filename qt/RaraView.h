@@ -29,12 +29,14 @@ protected:
 
 private:
     QTreeWidget* buildList(const ListView& model);
-    void syncList(QTreeWidget* list, const ListView& model);
+    // `shown` is what the list shows, as the engine held it when it last changed.
+    void syncList(QTreeWidget* list, const ListView& model, ListView& shown);
 
     std::array<QLabel*, 11> labels_{};
     std::array<QPushButton*, 7> buttons_{};
     QTreeWidget* list_ = nullptr;
     QTreeWidget* items_ = nullptr;
+    std::array<ListView, 2> shownLists_{};
     StripWidget* strip_ = nullptr;
     StripTicker ticker_;
     bool syncingList_ = false;

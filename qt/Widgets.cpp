@@ -56,8 +56,22 @@ void StripWidget::setPrinted(const std::vector<PictureBox::Printed>& printed)
 {
     if (printed == printed_)
         return;
+    // Only where texts were or now are is painted again: the strip scrolls many times a second.
+    const QRegion changed = areaOf(printed_) + areaOf(printed);
     printed_ = printed;
-    update();
+    update(changed);
+}
+
+QRegion StripWidget::areaOf(const std::vector<PictureBox::Printed>& texts) const
+{
+    const QFontMetrics metrics(look::stripFont(font_));
+    QRegion area;
+    for (const auto& item : texts) {
+        const QRect box(static_cast<int>(item.x), static_cast<int>(item.y),
+                        metrics.horizontalAdvance(toQString(item.text)), metrics.height());
+        area += box.adjusted(-2, -2, 2, 2); // antialiased edges reach past the box
+    }
+    return area;
 }
 
 void StripWidget::setPicture(const Image& picture)
@@ -67,6 +81,7 @@ void StripWidget::setPicture(const Image& picture)
     picture_ = picture;
     const QPixmap pixmap = pixmapOf(picture_);
     textColour_ = look::isLightUnder(pixmap, pixmap.rect()) ? look::kStripTextOnLight : look::kStripText;
+    scaled_ = QPixmap();
     update();
 }
 
@@ -74,8 +89,10 @@ void StripWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (picture_) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), pixmapOf(picture_));
+        // Scaled once for the strip's size rather than at every tick.
+        if (scaled_.size() != size())
+            scaled_ = pixmapOf(picture_).scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        painter.drawPixmap(0, 0, scaled_);
     } else {
         painter.fillRect(rect(), look::kStrip);
     }

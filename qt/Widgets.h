@@ -3,6 +3,8 @@
 #include "core/Controls.h"
 #include "platform/Platform.h"
 
+#include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -44,9 +46,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Where the texts are drawn.
+    QRegion areaOf(const std::vector<PictureBox::Printed>& texts) const;
+
     FontRole font_;
     std::vector<PictureBox::Printed> printed_;
     Image picture_;
+    QPixmap scaled_; // the picture at the strip's size
     QColor textColour_;
     bool afterDoubleClick_ = false;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Measures the game under a virtual X server: time to the welcome pager next
-# to a bare Qt window's time to show, processor time at rest and while the
-# information strip scrolls, and resident memory.
+# Measures the game under a virtual X server against a bare Qt window in the
+# same run: time to the welcome pager against the bare window's time to show,
+# resident memory against the bare window's, and processor time at rest and
+# while the information strip scrolls.  Prints the medians of five runs.
 # Usage: tools/bench/run.sh [build folder]   (needs xvfb, xdotool and bc)
 set -euo pipefail
 build=$(realpath "${1:-build}")
@@ -48,32 +49,58 @@ click_in() { # window id, x, y inside the window
   xdotool mousemove $((X + x)) $((Y + y)) click 1
 }
 
-start=$(now); "$bare" >/dev/null 2>&1 & bare_pid=$!; pids+=($bare_pid)
-wait_for_window "Bare Qt Window" $bare_pid; bare_time=$(echo "$(now) - $start" | bc -l)
-start=$(now); "$game" >/dev/null 2>&1 & game_pid=$!; pids+=($game_pid)
-wait_for_window "Pager Message" $game_pid; game_time=$(echo "$(now) - $start" | bc -l)
+rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
 
-pager=$(xdotool search --onlyvisible --name '^Pager Message$' | head -1)
-click_in "$pager" 164 90            # "Okay"
-wait_for_window "Welcome newbie!" $game_pid
-sleep 0.2
-xdotool key ctrl+a type bench
-xdotool key Return
-sleep 1
-rest=$(cpu_seconds_over "$game_pid" 10)
+# One run: the bare window, then the game beside it; each figure goes to a file of its own.
+measure() {
+  local start bare_pid game_pid pager main scroll_start
+  start=$(now); "$bare" >/dev/null 2>&1 & bare_pid=$!; pids+=($bare_pid)
+  wait_for_window "Bare Qt Window" $bare_pid; echo "$(now) - $start" | bc -l >> "$out/bare_start"
+  start=$(now); "$game" >/dev/null 2>&1 & game_pid=$!; pids+=($game_pid)
+  wait_for_window "Pager Message" $game_pid; echo "$(now) - $start" | bc -l >> "$out/game_start"
 
-main=$(xdotool search --onlyvisible --name '^Kestrix$' | head -1)
-scroll_start=$(cpu_ticks "$game_pid")
-for _ in 1 2 3 4; do               # the details take about three seconds to pass
-  click_in "$main" 200 280
-  sleep 2.5
+  pager=$(xdotool search --onlyvisible --name '^Pager Message$' | head -1)
+  click_in "$pager" 164 90            # "Okay"
+  wait_for_window "Welcome newbie!" $game_pid
+  sleep 0.2
+  xdotool key ctrl+a type bench
+  xdotool key Return
+  sleep 1
+  cpu_seconds_over "$game_pid" 10 >> "$out/rest"
+
+  main=$(xdotool search --onlyvisible --name '^Kestrix$' | head -1)
+  scroll_start=$(cpu_ticks "$game_pid")
+  for _ in 1 2 3 4; do               # the details take about three seconds to pass
+    click_in "$main" 200 280
+    sleep 2.5
+  done
+  echo "($(cpu_ticks "$game_pid") - $scroll_start) / $(getconf CLK_TCK)" | bc -l >> "$out/scrolling"
+  rss_kib "$game_pid" >> "$out/game_rss"
+  rss_kib "$bare_pid" >> "$out/bare_rss"
+  kill "$game_pid" "$bare_pid"; wait "$game_pid" "$bare_pid" 2>/dev/null || true
+}
+
+median() { sort -g "$out/$1" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+
+runs=5
+out=$(mktemp -d)
+trap 'kill "${pids[@]}" $xvfb 2>/dev/null || true; rm -rf "$out"' EXIT
+for run in $(seq $runs); do
+  measure
+  echo "run $run of $runs done" >&2
 done
-scroll_end=$(cpu_ticks "$game_pid")
-scrolling=$(echo "($scroll_end - $scroll_start) / $(getconf CLK_TCK)" | bc -l)
-rss=$(awk '/VmRSS/ {print $2, $3}' "/proc/$game_pid/status")
 
-printf 'start to window, bare Qt window:      %.3f s\n' "$bare_time"
-printf 'start to welcome pager, Kestrix:      %.3f s\n' "$game_time"
-printf 'processor time over 10 s at rest:     %.3f s\n' "$rest"
-printf 'processor time over 10 s of scrolling: %.3f s\n' "$scrolling"
-printf 'resident memory:                      %s\n' "$rss"
+bare_start=$(median bare_start) game_start=$(median game_start)
+bare_rss=$(median bare_rss) game_rss=$(median game_rss)
+rest=$(median rest) scrolling=$(median scrolling)
+echo "Medians of $runs runs:"
+printf 'start to window, bare Qt window:       %.3f s\n' "$bare_start"
+printf 'start to welcome pager, Kestrix:       %.3f s   %.2f times the bare window (at most 1.3)\n' \
+  "$game_start" "$(echo "$game_start / $bare_start" | bc -l)"
+printf 'resident memory, bare Qt window:       %d KiB\n' "$bare_rss"
+printf 'resident memory, Kestrix:              %d KiB   %.2f times the bare window (at most 1.3)\n' \
+  "$game_rss" "$(echo "$game_rss / $bare_rss" | bc -l)"
+printf 'processor time over 10 s at rest:      %.3f s   %.1f %% of one core (0)\n' \
+  "$rest" "$(echo "$rest * 10" | bc -l)"
+printf 'processor time over 10 s of scrolling: %.3f s   %.1f %% of one core (at most 2)\n' \
+  "$scrolling" "$(echo "$scrolling * 10" | bc -l)"
