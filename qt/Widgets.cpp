@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace kx {
 
 int engineButtons(Qt::MouseButtons buttons)
@@ -57,19 +59,32 @@ void StripWidget::setPrinted(const std::vector<PictureBox::Printed>& printed)
     if (printed == printed_)
         return;
     // Only where texts were or now are is painted again: the strip scrolls many times a second.
-    const QRegion changed = areaOf(printed_) + areaOf(printed);
+    QRegion changed = areaOf(printed_);
     printed_ = printed;
+    changed += areaOf(printed_);
+    std::erase_if(laidOut_, [this](const auto& entry) {
+        return std::ranges::none_of(printed_, [&](const auto& item) { return item.text == entry.first; });
+    });
     update(changed);
 }
 
-QRegion StripWidget::areaOf(const std::vector<PictureBox::Printed>& texts) const
+const QStaticText& StripWidget::laidOut(const std::string& text)
 {
-    const QFontMetrics metrics(look::stripFont(font_));
+    // A scrolling text moves but stays the same: it is shaped once, not at every tick.
+    auto [entry, added] = laidOut_.try_emplace(text, toQString(text));
+    if (added) {
+        entry->second.setTextFormat(Qt::PlainText);
+        entry->second.prepare(QTransform(), look::stripFont(font_));
+    }
+    return entry->second;
+}
+
+QRegion StripWidget::areaOf(const std::vector<PictureBox::Printed>& texts)
+{
     QRegion area;
     for (const auto& item : texts) {
-        const QRect box(static_cast<int>(item.x), static_cast<int>(item.y),
-                        metrics.horizontalAdvance(toQString(item.text)), metrics.height());
-        area += box.adjusted(-2, -2, 2, 2); // antialiased edges reach past the box
+        const QRectF box(QPointF(item.x, item.y), laidOut(item.text).size());
+        area += box.toAlignedRect().adjusted(-2, -2, 2, 2); // antialiased edges reach past the box
     }
     return area;
 }
@@ -97,12 +112,10 @@ void StripWidget::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), look::kStrip);
     }
     painter.setPen(textColour_);
-    const QFont font = look::stripFont(font_);
-    painter.setFont(font);
-    const int ascent = QFontMetrics(font).ascent();
-    // The engine prints at the top of the text; Qt draws on the baseline.
+    painter.setFont(look::stripFont(font_));
+    // The engine prints at the top of the text, where a laid-out text is placed.
     for (const auto& item : printed_)
-        painter.drawText(QPointF(item.x, item.y + ascent), toQString(item.text));
+        painter.drawStaticText(QPointF(item.x, item.y), laidOut(item.text));
 }
 
 void StripWidget::mouseReleaseEvent(QMouseEvent* event)

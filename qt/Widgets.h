@@ -5,9 +5,12 @@
 
 #include <QPixmap>
 #include <QRegion>
+#include <QStaticText>
 #include <QWidget>
 
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 class QAbstractItemView;
@@ -47,12 +50,14 @@ protected:
 
 private:
     // Where the texts are drawn.
-    QRegion areaOf(const std::vector<PictureBox::Printed>& texts) const;
+    QRegion areaOf(const std::vector<PictureBox::Printed>& texts);
+    const QStaticText& laidOut(const std::string& text);
 
     FontRole font_;
     std::vector<PictureBox::Printed> printed_;
     Image picture_;
     QPixmap scaled_; // the picture at the strip's size
+    std::map<std::string, QStaticText> laidOut_; // the texts printed, shaped
     QColor textColour_;
     bool afterDoubleClick_ = false;
 };
