@@ -103,18 +103,26 @@ QPushButton* FramelessView::makeButton(const Button& button, std::function<void(
     return widget;
 }
 
+bool FramelessView::captionChanged(const QWidget* widget, const std::string& caption)
+{
+    // Compared as bytes: decoding every caption at every tick of a strip cost more than the rest.
+    auto [shown, added] = captions_.try_emplace(widget, caption);
+    if (!added && shown->second == caption)
+        return false;
+    shown->second = caption;
+    return true;
+}
+
 void FramelessView::sync(QLabel* widget, const Label& label)
 {
-    const QString text = toQString(label.Caption);
-    if (widget->text() != text)
-        widget->setText(text);
+    if (captionChanged(widget, label.Caption))
+        widget->setText(toQString(label.Caption));
 }
 
 void FramelessView::sync(QPushButton* widget, const Button& button)
 {
-    const QString text = toQString(button.Caption);
-    if (widget->text() != text)
-        widget->setText(text);
+    if (captionChanged(widget, button.Caption))
+        widget->setText(toQString(button.Caption));
     if (widget->isEnabled() != button.Enabled)
         widget->setEnabled(button.Enabled);
     if (widget->isVisibleTo(widget->parentWidget()) != button.Visible)
@@ -127,24 +135,42 @@ void FramelessView::sync()
     refresh();
 }
 
+namespace {
+
+// Gives `control` a tone property; whether it must be polished afresh to show it.
+bool setTone(QWidget& control, const char* property, bool light)
+{
+    const char* tone = light ? "light" : "dark";
+    if (control.property(property).toString() == QLatin1String(tone))
+        return false;
+    control.setProperty(property, tone);
+    return control.testAttribute(Qt::WA_WState_Polished);
+}
+
+void polishAfresh(QWidget& control)
+{
+    control.style()->unpolish(&control);
+    control.style()->polish(&control);
+}
+
+} // namespace
+
 void FramelessView::syncSkin()
 {
     if (!window_ || window_->Picture == picture_)
         return;
     picture_ = window_->Picture;
     background_ = pixmapOf(picture_);
-    const auto colourUnder = [this](const QRect& area) {
-        return look::isLightUnder(background_, area) ? look::kTextOnLight : look::kText;
-    };
-    // Each control is polished afresh under the tone of the picture.
-    setProperty("tone", look::isLightUnder(background_, rect()) ? "light" : "dark");
-    for (QWidget* control : findChildren<QWidget*>()) {
-        style()->unpolish(control);
-        style()->polish(control);
-    }
+    const auto lightUnder = [this](const QRect& area) { return look::isLightUnder(background_, area); };
+    // Polishing is what takes the time in showing a window: only the controls
+    // already polished under another tone are polished again.
+    if (setTone(*this, "tone", lightUnder(rect())))
+        for (QWidget* control : findChildren<QWidget*>())
+            polishAfresh(*control);
     for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-        label->setStyleSheet(QString("color: %1;").arg(colourUnder(label->geometry()).name()));
-    titleColour_ = colourUnder(look::pixels(titleStrip_));
+        if (setTone(*label, "under", lightUnder(label->geometry())))
+            polishAfresh(*label);
+    titleColour_ = lightUnder(look::pixels(titleStrip_)) ? look::kTextOnLight : look::kText;
     for (ClickArea* mark : marks_)
         mark->setMarkDrawn(background_.isNull());
     update();

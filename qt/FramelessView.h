@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -56,8 +58,8 @@ protected:
 
     QLabel* makeLabel(const Label& label);
     QPushButton* makeButton(const Button& button, std::function<void()> click = {});
-    static void sync(QLabel* widget, const Label& label);
-    static void sync(QPushButton* widget, const Button& button);
+    void sync(QLabel* widget, const Label& label);
+    void sync(QPushButton* widget, const Button& button);
 
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -72,12 +74,15 @@ private:
     // Paints the window from its skin picture, or in the dark look without one,
     // and gives each label a colour that reads on what lies under it.
     void syncSkin();
+    // Whether `widget` must show `caption` afresh.
+    bool captionChanged(const QWidget* widget, const std::string& caption);
 
     Window* window_;
     Image picture_;
     QPixmap background_;
     QColor titleColour_;
     std::vector<class ClickArea*> marks_;
+    std::map<const QWidget*, std::string> captions_; // as last shown, in the engine's bytes
     Rect titleStrip_;
     bool dragging_ = false;
     QPoint pressedAt_;

@@ -43,10 +43,21 @@ bool isLightUnder(const QPixmap& picture, const QRect& area)
     const QRect inside = area.intersected(picture.rect());
     if (inside.isEmpty())
         return false;
-    // Smooth scaling to one pixel averages the whole area.
-    const QImage average = picture.copy(inside).toImage().scaled(1, 1, Qt::IgnoreAspectRatio,
-                                                                 Qt::SmoothTransformation);
-    return average.pixelColor(0, 0).lightnessF() > 0.55;
+    // Summed in place: copying and scaling the area for every label of a window
+    // cost more than the rest of showing it.
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
+    std::array<double, 3> sum{};
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            sum[0] += qRed(line[x]);
+            sum[1] += qGreen(line[x]);
+            sum[2] += qBlue(line[x]);
+        }
+    }
+    const double count = double(inside.width()) * inside.height();
+    const QColor average(qRound(sum[0] / count), qRound(sum[1] / count), qRound(sum[2] / count));
+    return average.lightnessF() > 0.55;
 }
 
 QString styleSheet()
@@ -102,6 +113,9 @@ QString styleSheet()
             text.replace(name, values[tone]);
         sheet += text;
     }
+    // A label takes the tone of the picture under it, whatever the window's.
+    for (const auto& [tone, colour] : {std::pair{"dark", kText}, std::pair{"light", kTextOnLight}})
+        sheet += QString("kx--FramelessView QLabel[under=\"%1\"] { color: %2; }\n").arg(tone, colour.name());
     return sheet;
 }
 

@@ -25,7 +25,8 @@ inline const QColor kTerminalSelected{255, 0, 0};
 // Whether a picture is light where `area` lies, so that text on it must be dark.
 bool isLightUnder(const QPixmap& picture, const QRect& area);
 // The style sheet of the frameless windows and their menus and dialogs; a
-// window's "tone" property, "dark" or "light", picks its controls' colours.
+// window's "tone" property, "dark" or "light", picks its controls' colours,
+// and a label's "under" property its own.
 QString styleSheet();
 
 } // namespace kx::look

@@ -3,20 +3,27 @@
 #include "core/Controls.h"
 
 #include <QPixmap>
+#include <QString>
 
 namespace kx {
 
-// A picture the Qt platform decoded for the engine to hold.
+// A picture the engine holds by its file: decoded only when a window shows
+// it, and kept only as long as that window keeps it.  A skin has pictures for
+// every window, and most of them stay closed for most of a game.
 class QtImage final : public ImageData {
 public:
-    explicit QtImage(QPixmap picture) : pixmap(std::move(picture)) {}
-    const QPixmap pixmap;
+    explicit QtImage(QString file) : file(std::move(file)) {}
+    const QString file;
 };
 
-// The pixmap of a held picture; a null one for none.
+// The pixmap of a held picture; a null one for none, or for a file that no
+// longer decodes.
 inline QPixmap pixmapOf(const Image& image)
 {
-    return image ? static_cast<const QtImage&>(*image).pixmap : QPixmap();
+    QPixmap pixmap;
+    if (image)
+        pixmap.load(static_cast<const QtImage&>(*image).file);
+    return pixmap;
 }
 
 } // namespace kx

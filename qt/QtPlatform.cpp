@@ -23,6 +23,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QInputDialog>
 #include <QMediaDevices>
 #include <QScreen>
@@ -337,15 +338,25 @@ std::string QtPlatform::popupMenu(Window& owner, const Rect& under, const MenuIt
 
 double QtPlatform::textWidth(FontRole font, const std::string& text)
 {
-    return QFontMetricsF(look::stripFont(font)).horizontalAdvance(toQString(text));
+    // A scrolling strip asks for the width of the same text at every tick, and
+    // measuring means shaping it afresh.  Few texts scroll in a game.
+    auto key = std::pair(font, text);
+    if (const auto known = textWidths_.find(key); known != textWidths_.end())
+        return known->second;
+    if (textWidths_.size() >= 64)
+        textWidths_.clear();
+    const double width = QFontMetricsF(look::stripFont(font)).horizontalAdvance(toQString(text));
+    textWidths_.emplace(std::move(key), width);
+    return width;
 }
 
 Image QtPlatform::loadPicture(const std::filesystem::path& file)
 {
-    QPixmap picture;
-    if (!picture.load(QFile::decodeName(file.c_str())))
+    // The header tells whether the file is a picture; the rest waits for a window to show it.
+    const QString name = QFile::decodeName(file.c_str());
+    if (!QImageReader(name).canRead())
         return nullptr;
-    return std::make_shared<const QtImage>(std::move(picture));
+    return std::make_shared<const QtImage>(name);
 }
 
 void QtPlatform::playSound(const std::string& path)

@@ -89,6 +89,7 @@ private:
     std::vector<QPointer<FramelessView>> shownOrder_; // the last shown last
     QElapsedTimer clock_;
     std::unique_ptr<QSoundEffect> sound_;
+    std::map<std::pair<FontRole, std::string>, double> textWidths_;
     std::function<void()> endApplication_;
     std::string programFolder_;
     bool ownsProgramFolder_ = true;

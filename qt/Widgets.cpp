@@ -59,9 +59,9 @@ void StripWidget::setPrinted(const std::vector<PictureBox::Printed>& printed)
     if (printed == printed_)
         return;
     // Only where texts were or now are is painted again: the strip scrolls many times a second.
-    QRegion changed = areaOf(printed_);
+    QRect changed = areaOf(printed_);
     printed_ = printed;
-    changed += areaOf(printed_);
+    changed |= areaOf(printed_);
     std::erase_if(laidOut_, [this](const auto& entry) {
         return std::ranges::none_of(printed_, [&](const auto& item) { return item.text == entry.first; });
     });
@@ -79,12 +79,12 @@ const QStaticText& StripWidget::laidOut(const std::string& text)
     return entry->second;
 }
 
-QRegion StripWidget::areaOf(const std::vector<PictureBox::Printed>& texts)
+QRect StripWidget::areaOf(const std::vector<PictureBox::Printed>& texts)
 {
-    QRegion area;
+    QRect area;
     for (const auto& item : texts) {
         const QRectF box(QPointF(item.x, item.y), laidOut(item.text).size());
-        area += box.toAlignedRect().adjusted(-2, -2, 2, 2); // antialiased edges reach past the box
+        area |= box.toAlignedRect().adjusted(-2, -2, 2, 2); // antialiased edges reach past the box
     }
     return area;
 }

@@ -4,7 +4,7 @@
 #include "platform/Platform.h"
 
 #include <QPixmap>
-#include <QRegion>
+#include <QRect>
 #include <QStaticText>
 #include <QWidget>
 
@@ -50,7 +50,7 @@ protected:
 
 private:
     // Where the texts are drawn.
-    QRegion areaOf(const std::vector<PictureBox::Printed>& texts);
+    QRect areaOf(const std::vector<PictureBox::Printed>& texts);
     const QStaticText& laidOut(const std::string& text);
 
     FontRole font_;

@@ -31,6 +31,11 @@ int main(int argc, char* argv[])
     const kx::CommandLine options = kx::readCommandLine(argc, argv);
     if (options.exitCode)
         return *options.exitCode;
+    // The windows are small and the strip repaints a sliver of one many times a
+    // second: sent down the connection, a repaint costs less than shared memory's
+    // wait for the window system at every frame.  A player's own choice stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     app.setWindowIcon(gameIcon());
     app.setQuitOnLastWindowClosed(false);
