@@ -161,7 +161,8 @@ void FramelessView::syncSkin()
         return;
     picture_ = window_->Picture;
     background_ = pixmapOf(picture_);
-    const auto lightUnder = [this](const QRect& area) { return look::isLightUnder(background_, area); };
+    const QImage image = background_.toImage().convertToFormat(QImage::Format_RGB32);
+    const auto lightUnder = [&image](const QRect& area) { return look::isLightUnder(image, area); };
     // Polishing is what takes the time in showing a window: only the controls
     // already polished under another tone are polished again.
     if (setTone(*this, "tone", lightUnder(rect())))

@@ -38,14 +38,14 @@ QFont terminalFont()
     return font;
 }
 
-bool isLightUnder(const QPixmap& picture, const QRect& area)
+bool isLightUnder(const QImage& picture, const QRect& area)
 {
     const QRect inside = area.intersected(picture.rect());
     if (inside.isEmpty())
         return false;
     // Summed in place: copying and scaling the area for every label of a window
     // cost more than the rest of showing it.
-    const QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
     std::array<double, 3> sum{};
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));

@@ -6,7 +6,7 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPixmap>
+#include <QImage>
 #include <QRect>
 
 // The plain dark look the windows wear when no skin picture covers them.
@@ -23,7 +23,7 @@ QFont terminalFont();
 inline const QColor kTerminalText{0, 192, 0};
 inline const QColor kTerminalSelected{255, 0, 0};
 // Whether a picture is light where `area` lies, so that text on it must be dark.
-bool isLightUnder(const QPixmap& picture, const QRect& area);
+bool isLightUnder(const QImage& picture, const QRect& area);
 // The style sheet of the frameless windows and their menus and dialogs; a
 // window's "tone" property, "dark" or "light", picks its controls' colours,
 // and a label's "under" property its own.

@@ -95,7 +95,7 @@ void StripWidget::setPicture(const Image& picture)
         return;
     picture_ = picture;
     const QPixmap pixmap = pixmapOf(picture_);
-    textColour_ = look::isLightUnder(pixmap, pixmap.rect()) ? look::kStripTextOnLight : look::kStripText;
+    textColour_ = look::isLightUnder(pixmap.toImage(), pixmap.rect()) ? look::kStripTextOnLight : look::kStripText;
     scaled_ = QPixmap();
     update();
 }

@@ -13,15 +13,18 @@ for tool in Xvfb xdotool bc; do
   command -v $tool >/dev/null || { echo "missing $tool (apt-get install xvfb xdotool)" >&2; exit 1; }
 done
 
-display=:77
-Xvfb $display -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-pids=()
-trap 'kill "${pids[@]}" $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
 fail() { echo "bench: $*" >&2; exit 1; }
-for _ in $(seq 200); do [ -S /tmp/.X11-unix/X77 ] && break; sleep 0.05; done
-[ -S /tmp/.X11-unix/X77 ] || fail "the virtual X server did not start within 10 s"
+out=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" $xvfb 2>/dev/null || true; rm -rf "$out"' EXIT
+# A display of its own, kept up between runs: without -noreset the server
+# restarts whenever its last window closes, and the next program may find no
+# server to talk to.  It names its display once it takes connections.
+Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp -noreset 5>"$out/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 200); do [ -s "$out/display" ] && break; sleep 0.05; done
+[ -s "$out/display" ] || fail "the virtual X server did not start within 10 s"
+export DISPLAY=:$(cat "$out/display")
 
 now() { date +%s.%N; }
 # Waits at most 20 s for a window of the program with this pid; a program
@@ -29,7 +32,8 @@ now() { date +%s.%N; }
 wait_for_window() { # title, pid
   local deadline=$((SECONDS + 20))
   until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
-    kill -0 "$2" 2>/dev/null || fail "the program (pid $2) ended before its window \"$1\" showed"
+    kill -0 "$2" 2>/dev/null ||
+      fail "the program (pid $2) ended before its window \"$1\" showed: $(tail -3 "$out/errors" 2>/dev/null)"
     [ $SECONDS -lt $deadline ] || fail "no window \"$1\" within 20 s"
     sleep 0.005
   done
@@ -54,9 +58,9 @@ rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
 # One run: the bare window, then the game beside it; each figure goes to a file of its own.
 measure() {
   local start bare_pid game_pid pager main scroll_start
-  start=$(now); "$bare" >/dev/null 2>&1 & bare_pid=$!; pids+=($bare_pid)
+  start=$(now); "$bare" >/dev/null 2>"$out/errors" & bare_pid=$!; pids+=($bare_pid)
   wait_for_window "Bare Qt Window" $bare_pid; echo "$(now) - $start" | bc -l >> "$out/bare_start"
-  start=$(now); "$game" >/dev/null 2>&1 & game_pid=$!; pids+=($game_pid)
+  start=$(now); "$game" >/dev/null 2>"$out/errors" & game_pid=$!; pids+=($game_pid)
   wait_for_window "Pager Message" $game_pid; echo "$(now) - $start" | bc -l >> "$out/game_start"
 
   pager=$(xdotool search --onlyvisible --name '^Pager Message$' | head -1)
@@ -83,8 +87,6 @@ measure() {
 median() { sort -g "$out/$1" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
 runs=5
-out=$(mktemp -d)
-trap 'kill "${pids[@]}" $xvfb 2>/dev/null || true; rm -rf "$out"' EXIT
 for run in $(seq $runs); do
   measure
   echo "run $run of $runs done" >&2
