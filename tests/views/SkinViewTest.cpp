@@ -3,10 +3,12 @@
 #include "economy/frmFinance.h"
 #include "economy/frmPager.h"
 #include "economy/frmShop.h"
+#include "qt/Look.h"
 #include "qt/QtImage.h"
 #include "storage/Skins.h"
 #include "storage/frmScorelist.h"
 
+#include <QLabel>
 #include <QSoundEffect>
 #include <QTest>
 
@@ -27,6 +29,14 @@ class SkinViewTest : public QObject {
         const QImage picture = pixmapOf(window.Picture).toImage();
         const QPoint frame(shot.width() / 2, 2);
         QCOMPARE(shot.pixelColor(frame), picture.pixelColor(frame));
+        // Each label reads on the part of the picture under it, whatever skin came before.
+        for (const QLabel* label : view->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (label->text().isEmpty() || !label->isVisible())
+                continue;
+            const double text = label->palette().color(QPalette::WindowText).lightnessF();
+            const bool onLight = look::isLightUnder(picture, label->geometry());
+            QVERIFY2(onLight ? text < 0.4 : text > 0.6, qPrintable(name + ": " + label->text()));
+        }
     }
 
 private slots:
