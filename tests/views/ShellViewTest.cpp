@@ -1,10 +1,13 @@
 #include "ViewHarness.h"
 
+#include "economy/frmFinance.h"
+#include "economy/frmShop.h"
 #include "qt/CreditsView.h"
 #include "qt/ScorelistView.h"
 #include "shell/frmCredits.h"
 #include "storage/frmScorelist.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -45,8 +48,75 @@ class ShellViewTest : public QObject {
         return nullptr;
     }
 
+    // Tabs once round `view`: each button the focus meets must show that it has
+    // it, and the buttons must come in reading order.  Empty when all is well.
+    static QString tabRound(FramelessView& view)
+    {
+        view.activateWindow();
+        if (!QTest::qWaitForWindowActive(&view))
+            return "the window never became active";
+        QList<QPushButton*> expected;
+        for (QPushButton* b : view.findChildren<QPushButton*>())
+            if (b->isVisible() && b->isEnabled())
+                expected << b;
+        std::ranges::sort(expected, [](QPushButton* a, QPushButton* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        QList<QPushButton*> met;
+        QWidget* start = view.focusWidget() ? view.focusWidget() : &view;
+        for (int press = 0; press < 40; ++press) {
+            QWidget* from = QApplication::focusWidget();
+            const QImage marked = from ? from->grab().toImage() : QImage();
+            QTest::keyClick(from ? from : &view, Qt::Key_Tab);
+            auto* button = qobject_cast<QPushButton*>(from);
+            if (button && !met.contains(button)) {
+                if (button->grab().toImage() == marked)
+                    return button->text() + " shows no focus mark";
+                met << button;
+            }
+            if (QApplication::focusWidget() == start)
+                break;
+        }
+        const auto captions = [](const QList<QPushButton*>& buttons) {
+            QStringList texts;
+            for (const QPushButton* b : buttons)
+                texts << b->text();
+            return texts.join(", ");
+        };
+        return met == expected ? QString() : "met " + captions(met) + ", expected " + captions(expected);
+    }
+
 private slots:
     void cleanup() { QVERIFY(h.reset()); }
+
+    // A keyboard player reaches every button of every window by Tab.
+    void tabGoesRoundEveryWindowsButtons()
+    {
+        h.newGame();
+        Game& game = *h.game;
+        const auto viewOf = [&](const Window* window) { return window ? h.platform->viewOf(*window) : nullptr; };
+        game.dispatch([&] { game.load<frmShop>(); });
+        QCOMPARE(tabRound(*viewOf(game.find<frmShop>())), QString());
+        game.dispatch([&] { game.unload(*game.find<frmShop>()); });
+        game.dispatch([&] { game.Show(game.load<frmFinance>()); });
+        QCOMPARE(tabRound(*viewOf(game.find<frmFinance>())), QString());
+        game.dispatch([&] { game.unload(*game.find<frmFinance>()); });
+        game.dispatch([&] { game.load<frmScorelist>(); });
+        QCOMPARE(tabRound(*viewOf(game.find<frmScorelist>())), QString());
+        game.dispatch([&] { game.unload(*game.find<frmScorelist>()); });
+        QString credits = "the credits never showed";
+        QTimer hand;
+        connect(&hand, &QTimer::timeout, this, [&] {
+            if (CreditsView* view = creditsView()) {
+                hand.stop();
+                credits = tabRound(*view);
+                view->continueButton()->click();
+            }
+        });
+        hand.start(10);
+        game.dispatch([&] { game.load<frmCredits>(); });
+        QCOMPARE(credits, QString());
+    }
 
     // "Other" pops up its menu below itself, "Sounds" ticked; "Credits" types the
     // credits out, and "Continue" in the middle closes them by the next character.
