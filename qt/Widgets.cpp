@@ -40,6 +40,9 @@ void reportPicks(QAbstractItemView* list, const bool& syncing, std::function<voi
 
 void showSelected(QAbstractItemView* list, int selected)
 {
+    // Asked at every tick of a strip: the shown row is checked before the model is.
+    if (const QModelIndex current = list->currentIndex(); current.isValid() && current.row() == selected - 1)
+        return;
     const QModelIndex row = selected >= 1 ? list->model()->index(selected - 1, 0) : QModelIndex();
     if (list->currentIndex() == row)
         return;
@@ -62,29 +65,43 @@ void StripWidget::setPrinted(const std::vector<PictureBox::Printed>& printed)
     QRect changed = areaOf(printed_);
     printed_ = printed;
     changed |= areaOf(printed_);
-    std::erase_if(laidOut_, [this](const auto& entry) {
+    std::erase_if(drawn_, [this](const auto& entry) {
         return std::ranges::none_of(printed_, [&](const auto& item) { return item.text == entry.first; });
     });
     update(changed);
 }
 
-const QStaticText& StripWidget::laidOut(const std::string& text)
+const StripWidget::Drawn& StripWidget::drawn(const std::string& text)
 {
-    // A scrolling text moves but stays the same: it is shaped once, not at every tick.
-    auto [entry, added] = laidOut_.try_emplace(text, toQString(text));
-    if (added) {
-        entry->second.setTextFormat(Qt::PlainText);
-        entry->second.prepare(QTransform(), look::stripFont(font_));
-    }
-    return entry->second;
+    // A scrolling text moves but stays the same: it is shaped and drawn once,
+    // then only moved.  One too wide to keep as a picture is drawn glyph by glyph.
+    auto [entry, added] = drawn_.try_emplace(text);
+    Drawn& item = entry->second;
+    if (!added)
+        return item;
+    item.laidOut.setText(toQString(text));
+    item.laidOut.setTextFormat(Qt::PlainText);
+    item.laidOut.prepare(QTransform(), look::stripFont(font_));
+    const QSizeF size = item.laidOut.size() + QSizeF(2 * kEdge, 0);
+    const qreal ratio = devicePixelRatioF();
+    if (size.width() * ratio > kWidestPicture)
+        return item;
+    item.picture = QPixmap((size * ratio).toSize());
+    item.picture.setDevicePixelRatio(ratio);
+    item.picture.fill(Qt::transparent);
+    QPainter painter(&item.picture);
+    painter.setPen(textColour_);
+    painter.setFont(look::stripFont(font_));
+    painter.drawStaticText(QPointF(kEdge, 0), item.laidOut);
+    return item;
 }
 
 QRect StripWidget::areaOf(const std::vector<PictureBox::Printed>& texts)
 {
     QRect area;
     for (const auto& item : texts) {
-        const QRectF box(QPointF(item.x, item.y), laidOut(item.text).size());
-        area |= box.toAlignedRect().adjusted(-2, -2, 2, 2); // antialiased edges reach past the box
+        const QRectF box(QPointF(item.x, item.y), drawn(item.text).laidOut.size());
+        area |= box.toAlignedRect().adjusted(-kEdge, -kEdge, kEdge, kEdge); // antialiased edges reach past the box
     }
     return area;
 }
@@ -97,6 +114,7 @@ void StripWidget::setPicture(const Image& picture)
     const QPixmap pixmap = pixmapOf(picture_);
     textColour_ = look::isLightUnder(pixmap.toImage(), pixmap.rect()) ? look::kStripTextOnLight : look::kStripText;
     scaled_ = QPixmap();
+    drawn_.clear(); // drawn in the old colour
     update();
 }
 
@@ -114,8 +132,13 @@ void StripWidget::paintEvent(QPaintEvent*)
     painter.setPen(textColour_);
     painter.setFont(look::stripFont(font_));
     // The engine prints at the top of the text, where a laid-out text is placed.
-    for (const auto& item : printed_)
-        painter.drawStaticText(QPointF(item.x, item.y), laidOut(item.text));
+    for (const auto& item : printed_) {
+        const Drawn& text = drawn(item.text);
+        if (text.picture.isNull())
+            painter.drawStaticText(QPointF(item.x, item.y), text.laidOut);
+        else
+            painter.drawPixmap(QPointF(item.x - kEdge, item.y), text.picture);
+    }
 }
 
 void StripWidget::mouseReleaseEvent(QMouseEvent* event)

@@ -49,15 +49,23 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // A printed text, shaped, and drawn in the strip's colour when not too wide.
+    struct Drawn {
+        QStaticText laidOut;
+        QPixmap picture; // kEdge wider on each side than the text
+    };
+    static constexpr int kEdge = 2;            // antialiased edges reach past a text's box
+    static constexpr int kWidestPicture = 8192; // in device pixels
+
     // Where the texts are drawn.
     QRect areaOf(const std::vector<PictureBox::Printed>& texts);
-    const QStaticText& laidOut(const std::string& text);
+    const Drawn& drawn(const std::string& text);
 
     FontRole font_;
     std::vector<PictureBox::Printed> printed_;
     Image picture_;
     QPixmap scaled_; // the picture at the strip's size
-    std::map<std::string, QStaticText> laidOut_; // the texts printed, shaped
+    std::map<std::string, Drawn> drawn_; // the texts printed
     QColor textColour_;
     bool afterDoubleClick_ = false;
 };
