@@ -123,6 +123,37 @@ private slots:
         QVERIFY(!h.rara()->Timer1.Enabled);
     }
 
+    // The strip draws a short text and one too wide to keep as a picture alike,
+    // where the engine printed it.
+    void stripDrawsTextsOfAnyWidth()
+    {
+        StripWidget* strip = h.mainView().strip();
+        const auto printedShot = [&](const std::string& text) {
+            h.game->dispatch([&] {
+                PictureBox& box = h.rara()->Picture1;
+                box.Cls();
+                box.CurrentX = 5;
+                box.CurrentY = 6;
+                if (!text.empty())
+                    box.Print(text);
+            });
+            return strip->grab().toImage();
+        };
+        const QImage blank = printedShot("");
+        for (const std::string& text : {std::string("Day 1"), std::string(4000, 'W')}) {
+            const QImage shot = printedShot(text);
+            int changed = 0, left = shot.width();
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    if (shot.pixel(x, y) != blank.pixel(x, y)) {
+                        ++changed;
+                        left = std::min(left, x);
+                    }
+            QVERIFY2(changed > 20, qPrintable(QString::number(text.size())));
+            QVERIFY2(left >= 4 && left <= 7, qPrintable(QString::number(left)));
+        }
+    }
+
     // Offscreen there is no window manager to move windows: the view follows the mouse.
     void titleStripDragsTheWindow()
     {
