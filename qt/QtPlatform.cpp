@@ -362,19 +362,13 @@ Image QtPlatform::loadPicture(const std::filesystem::path& file)
 void QtPlatform::playSound(const std::string& path)
 {
     const QString file = toQString(path);
-    if (!QFileInfo(file).isFile())
+    if (!QFileInfo(file).isFile() || QMediaDevices::audioOutputs().isEmpty())
         return;
-    // Played as soon as the window that asked for it is up: the first sound
-    // wakes the sound system, which takes longer than showing the window.
-    QTimer::singleShot(0, this, [this, file] {
-        if (quitting_ || QMediaDevices::audioOutputs().isEmpty())
-            return;
-        if (!sound_)
-            sound_ = std::make_unique<QSoundEffect>();
-        sound_->stop();
-        sound_->setSource(QUrl::fromLocalFile(file));
-        sound_->play();
-    });
+    if (!sound_)
+        sound_ = std::make_unique<QSoundEffect>();
+    sound_->stop();
+    sound_->setSource(QUrl::fromLocalFile(file));
+    sound_->play();
 }
 
 std::filesystem::path QtPlatform::dataFolder()
