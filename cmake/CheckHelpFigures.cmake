@@ -1,0 +1,116 @@
+# The figures the help quotes read as the game holds them.
+# Run as: cmake -DSOURCE=<source folder> -P CheckHelpFigures.cmake
+#
+# Each row names a figure, the source file that holds it, a pattern whose first
+# group captures its value there, how the help writes the value, the help page
+# and the text that page must contain, with @ standing for the value.  The help
+# writes a value as it is (plain), with thousands separators (thousands), or a
+# daily factor such as 1.1 as the percentage it adds (percent).  Line breaks
+# and runs of blanks in a page count as one blank.
+if(NOT SOURCE OR NOT EXISTS ${SOURCE}/help/index.html)
+  message(FATAL_ERROR "No help pages below SOURCE=${SOURCE}")
+endif()
+set(failures 0)
+set(checked 0)
+
+function(written_as form value out)
+  set(text "")
+  if(form STREQUAL "plain")
+    set(text "${value}")
+  elseif(form STREQUAL "thousands" AND value MATCHES "^[0-9]+$")
+    set(rest "${value}")
+    while(rest MATCHES "^([0-9]+)([0-9][0-9][0-9])$")
+      set(text ",${CMAKE_MATCH_2}${text}")
+      set(rest "${CMAKE_MATCH_1}")
+    endwhile()
+    set(text "${rest}${text}")
+  elseif(form STREQUAL "percent" AND value MATCHES "^1\\.([0-9]+)$")
+    # 1.1 adds 10 %, 1.01 adds 1 %, 1.125 adds 12.5 %.
+    set(digits "${CMAKE_MATCH_1}0")
+    string(SUBSTRING "${digits}" 0 2 whole)
+    string(SUBSTRING "${digits}" 2 -1 decimals)
+    string(REGEX REPLACE "^0" "" whole "${whole}")
+    string(REGEX REPLACE "0+$" "" decimals "${decimals}")
+    set(text "${whole}")
+    if(NOT decimals STREQUAL "")
+      set(text "${whole}.${decimals}")
+    endif()
+  endif()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(figure what source pattern form page wanted)
+  math(EXPR checked "${checked} + 1")
+  set(checked ${checked} PARENT_SCOPE)
+  file(READ ${SOURCE}/${source} code)
+  string(REGEX MATCH "${pattern}" found "${code}")
+  written_as(${form} "${CMAKE_MATCH_1}" value)
+  if(NOT found OR value STREQUAL "")
+    message(SEND_ERROR "${what}: not found in ${source} (looked for ${pattern})")
+    math(EXPR failures "${failures} + 1")
+    set(failures ${failures} PARENT_SCOPE)
+    return()
+  endif()
+  file(READ ${SOURCE}/help/${page} html)
+  string(REGEX REPLACE "[ \t\r\n]+" " " html "${html}")
+  string(REPLACE "@" "${value}" text "${wanted}")
+  string(FIND "${html}" "${text}" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "${what}: ${page} does not say \"${text}\" as ${source} holds it")
+    math(EXPR failures "${failures} + 1")
+    set(failures ${failures} PARENT_SCOPE)
+  endif()
+endfunction()
+
+set(day core/DayCycle.cpp)
+set(finance economy/frmFinance.cpp)
+set(newgame core/frmRara.cpp)
+set(payment terminal/Payment.cpp)
+
+figure("the last day" core/GameState.h [[kFinalDay = ([0-9]+);]] plain playing.html [[A game lasts @ days.]])
+figure("the last day" core/GameState.h [[kFinalDay = ([0-9]+);]] plain playing.html [[Day @ is the final day.]])
+figure("the last day" core/GameState.h [[kFinalDay = ([0-9]+);]] plain index.html [[before the @ days are over.]])
+figure("cash at the start" ${newgame} [[s\.Funds = ([0-9]+);]] thousands money.html [[You start with $@ in cash]])
+figure("cash at the start" ${newgame} [[s\.Funds = ([0-9]+);]] thousands index.html [[a hacker with $@ in cash]])
+figure("debt at the start" ${newgame} [[s\.Debt = ([0-9]+);]] thousands money.html [[a debt of $@, two forwarding]])
+figure("debt at the start" ${newgame} [[s\.Debt = ([0-9]+);]] thousands index.html [[a personal debt of $@ that grows]])
+figure("daily debt interest" ${day} [[state\.Debt\) \* ([0-9.]+)\)]] percent money.html [[Your debt grows by @&nbsp;% every day]])
+figure("daily debt interest" ${day} [[state\.Debt\) \* ([0-9.]+)\)]] percent money.html [[to your debt, at @&nbsp;% a day]])
+figure("daily debt interest" ${day} [[state\.Debt\) \* ([0-9.]+)\)]] plain playing.html [[debt × @, bank money]])
+figure("daily bank interest" ${day} [[state\.BankFunds\) \* ([0-9.]+)\)]] percent money.html [[It grows by @&nbsp;% every day.]])
+figure("daily bank interest" ${day} [[state\.BankFunds\) \* ([0-9.]+)\)]] percent tips.html [[earns @&nbsp;% a day]])
+figure("daily bank interest" ${day} [[state\.BankFunds\) \* ([0-9.]+)\)]] plain playing.html [[bank money × @, a new world]])
+figure("room per holding account" ${finance} [[kAccountHolds = ([0-9]+);]] thousands money.html [[each one takes up to $@ of deposits]])
+figure("room per holding account" ${finance} [[kAccountHolds = ([0-9]+);]] thousands windows.html [[each keeps up to $@.]])
+figure("loan ceiling" ${finance} [[kLoanCeiling = ([0-9]+);]] thousands money.html [[your debt would pass $@:]])
+figure("loan ceiling" ${finance} [[kLoanCeiling = ([0-9]+);]] thousands money.html [[A debt of exactly $@ is allowed]])
+figure("loan ceiling" ${finance} [[kLoanCeiling = ([0-9]+);]] thousands tips.html [[once it reaches $@.]])
+figure("cash limit for loans" ${finance} [[kTooRichForLoans = ([0-9]+);]] thousands money.html [[you hold more than $@ in cash]])
+figure("cash limit for loans" ${finance} [[kTooRichForLoans = ([0-9]+);]] thousands money.html [[a loan with exactly $@ in cash]])
+figure("security factor" ${payment} [[return ([0-9]+) - g_\.ConnectedServer\(\)\.Vulnerability;]] plain money.html [[<dd>@ minus the server's vulnerability]])
+figure("rating that escapes" ${payment} [[EquipmentRating > ([0-9]+) &&]] plain money.html [[Equipment rating above @, payment less than]])
+figure("rating that escapes" ${payment} [[EquipmentRating > ([0-9]+) &&]] plain tips.html [[An equipment rating above @ turns every arrest]])
+figure("margin of an escape" ${payment} [[order_\.amount < limit \+ ([0-9]+)\)]] thousands money.html [[payment less than $@ over the limit]])
+figure("lockout chance" terminal/Connection.cpp [[int16_t>\(([0-9]+) \* server\.Vulnerability\)]] plain terminal.html [[The chance is 1 in @ × the server's vulnerability]])
+figure("terminal rows" terminal/frmTerminal.h [[kRows = ([0-9]+);]] plain windows.html [[screen, @ lines high]])
+figure("lines called back" terminal/CommandHistory.h [[kMostLines = ([0-9]+);]] plain playing.html [[bring back the last @ lines you typed]])
+
+# The shop's usual prices, and the points each piece of equipment adds in the order the rating counts them.
+foreach(item IN ITEMS "Forwarding Bank Account" "Holding Bank Account" "High Speed Modem" "Roll Over Box"
+        "Anti Virus Software" "Connection Monitor" "New Computer" "T1 Connection" "IP Router"
+        "SubServer Connection Shadower" "Tip")
+  figure("usual price of ${item}" economy/ItemCatalogue.cpp "\\{\"${item}\", ([0-9]+),"
+         thousands money.html "<td>${item}</td><td class=\"num\">$@</td>")
+endforeach()
+set(before "")
+foreach(item IN ITEMS "High Speed Modem" "Roll Over Box" "Anti Virus Software" "Connection Monitor"
+        "New Computer" "T1 Connection" "IP Router" "SubServer Connection Shadower")
+  figure("points of ${item}" ${day} "kWeights\\[\\] = \\{${before}([0-9]+)"
+         plain money.html "<td>${item}</td><td class=\"num\">@</td>")
+  string(APPEND before "[0-9]+, ")
+endforeach()
+
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} of ${checked} figures in the help differ from the game")
+endif()
+message(STATUS "${checked} figures in the help read as the game holds them")
