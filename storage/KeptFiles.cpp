@@ -4,6 +4,9 @@
 
 #include <fstream>
 
+#include <locale.h>
+#include <string.h>
+
 namespace kx {
 
 namespace fs = std::filesystem;
@@ -21,6 +24,17 @@ bool writable(const fs::path& folder)
     return ok;
 }
 
+// The system's words for an error in English, the game's language.  Its own
+// words follow the player's locale and come in UTF-8 on a German desktop,
+// which the game's 8-bit texts would garble.
+std::string englishWords(const std::error_code& error)
+{
+    if (error.category() != std::system_category() && error.category() != std::generic_category())
+        return error.message();
+    static const locale_t english = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return english ? strerror_l(error.value(), english) : error.message();
+}
+
 } // namespace
 
 fs::path KeepingFolder(Game& game)
@@ -33,7 +47,7 @@ fs::path KeptFileToWrite(Game& game, const std::string& name) { return KeepingFo
 
 std::string WriteFailure(const std::string& what, const std::error_code& error)
 {
-    return what + " --- Error " + std::to_string(error.value()) + ":  " + error.message();
+    return what + " --- Error " + std::to_string(error.value()) + ":  " + englishWords(error);
 }
 
 fs::path KeptFileToRead(Game& game, const std::string& name)
