@@ -1,10 +1,9 @@
 #include "Numbers.h"
 
 #include <algorithm>
-#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 namespace kx {
 
@@ -36,12 +35,43 @@ std::string groupThousands(const std::string& digits)
     return out;
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 // A whole number of any size, every digit written out.
 std::string printWhole(double whole)
 {
-    std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.0f", whole)), '\0');
-    std::snprintf(text.data(), text.size() + 1, "%.0f", whole);
-    return text;
+    char buffer[400]; // the largest double has 309 digits
+    return {buffer, std::to_chars(std::begin(buffer), std::end(buffer), whole, std::chars_format::fixed).ptr};
+}
+
+// The value of number text already checked to be one: an optional sign,
+// digits with at most one decimal point, perhaps an exponent.  The point is
+// the decimal point whatever the process locale says.  Nothing for a number
+// beyond a double.
+std::optional<double> valueOf(std::string_view text)
+{
+    const bool negative = text.starts_with('-');
+    if (text.starts_with('+') || negative)
+        text.remove_prefix(1);
+    double value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+// Whether the text is digits with at most one of the decimal marks, at least
+// one digit among them.
+bool isDecimal(std::string_view text, std::string_view marks)
+{
+    const std::size_t mark = std::min(text.find_first_of(marks), text.size());
+    const std::string_view whole = text.substr(0, mark), fraction = text.substr(std::min(mark + 1, text.size()));
+    return std::ranges::all_of(whole, isDigit) && std::ranges::all_of(fraction, isDigit) &&
+           whole.size() + fraction.size() > 0;
+}
+
+std::string_view withoutSign(std::string_view text)
+{
+    return text.substr(text.starts_with('-') || text.starts_with('+') ? 1 : 0);
 }
 
 } // namespace
@@ -71,19 +101,30 @@ std::string NumberText(double x)
         return "NaN";
     if (std::isinf(x))
         return x > 0 ? "Infinity" : "-Infinity";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.7G", x);
-    std::string text = buffer;
-    const auto exponent = text.find('E');
-    std::string mantissa = text.substr(0, exponent);
-    if (mantissa.find('.') != std::string::npos) {
-        mantissa.erase(mantissa.find_last_not_of('0') + 1);
-        if (mantissa.back() == '.')
-            mantissa.pop_back();
-    }
-    if (mantissa == "-0")
-        mantissa = "0";
-    return exponent == std::string::npos ? mantissa : mantissa + text.substr(exponent);
+    if (x == 0)
+        return "0";
+    char buffer[32];
+    std::string text(buffer, std::to_chars(std::begin(buffer), std::end(buffer), x, std::chars_format::general, 7).ptr);
+    std::ranges::replace(text, 'e', 'E');
+    return text;
+}
+
+std::string PlainNumberText(float x)
+{
+    char buffer[64]; // the largest float has 39 digits
+    return {buffer, std::to_chars(std::begin(buffer), std::end(buffer), x, std::chars_format::fixed).ptr};
+}
+
+std::optional<double> ReadNumberText(const std::string& text)
+{
+    const std::size_t e = std::min(text.find_first_of("eE"), text.size());
+    std::string number = text;
+    std::ranges::replace(number, ',', '.');
+    const std::string_view power = e < text.size() ? withoutSign(std::string_view(text).substr(e + 1)) : "0";
+    if (!isDecimal(withoutSign(std::string_view(number).substr(0, e)), ".") || power.empty() ||
+        !std::ranges::all_of(power, isDigit))
+        return std::nullopt;
+    return valueOf(number);
 }
 
 std::string Trimmed(const std::string& text, std::string_view blanks)
@@ -99,19 +140,15 @@ std::optional<double> ParseNumber(const std::string& text)
     const std::string body = Trimmed(text);
     if (body.empty())
         return std::nullopt;
-    std::size_t i = body[0] == '-' || body[0] == '+' ? 1 : 0;
-    int digits = 0, points = 0;
-    for (; i < body.size(); ++i) {
-        if (body[i] >= '0' && body[i] <= '9')
-            ++digits;
-        else if (body[i] == '.' && ++points == 1)
-            continue;
-        else
-            return std::nullopt;
-    }
-    if (digits == 0)
+    const std::string_view digits = withoutSign(body);
+    if (!isDecimal(digits, "."))
         return std::nullopt;
-    return std::strtod(body.c_str(), nullptr);
+    if (const std::optional<double> value = valueOf(body))
+        return value;
+    // Beyond a double: an infinity when the whole part has a digit but 0, else zero.
+    const bool large = digits.substr(0, digits.find('.')).find_first_not_of('0') != std::string_view::npos;
+    const double size = large ? std::numeric_limits<double>::infinity() : 0.0;
+    return body.starts_with('-') ? -size : size;
 }
 
 std::optional<double> ParseAmount(const std::string& text)
@@ -121,16 +158,16 @@ std::optional<double> ParseAmount(const std::string& text)
         return std::nullopt;
     if (body.starts_with('$'))
         body.erase(0, 1);
-    // A thousands separator stands between two digits of the whole part.
+    // Thousands separators part the whole into groups of three digits, so a
+    // decimal comma ("1500,50") is no amount rather than a hundred times one.
     const std::size_t point = std::min(body.find('.'), body.size());
-    for (std::size_t i = point; i-- > 0;) {
-        if (body[i] != ',')
-            continue;
-        if (i == 0 || i + 1 >= point || !std::isdigit(static_cast<unsigned char>(body[i - 1])) ||
-            !std::isdigit(static_cast<unsigned char>(body[i + 1])))
+    for (std::size_t i = body.find(','); i < point; i = body.find(',', i + 1)) {
+        const std::size_t group = std::min(body.find_first_of(",.", i + 1), body.size()) - i - 1;
+        if (i == 0 || group != 3 || !isDigit(body[i - 1]))
             return std::nullopt;
-        body.erase(i, 1);
     }
+    body.erase(std::remove(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(point), ','),
+               body.begin() + static_cast<std::ptrdiff_t>(point));
     if (body.starts_with('-') || body.starts_with(' '))
         return std::nullopt;
     const std::optional<double> amount = ParseNumber(body);

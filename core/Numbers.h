@@ -14,9 +14,17 @@ std::int16_t RoundHalfUp(double x);
 double RoundHalfUpWhole(double x);
 // Money for labels and offers: "1,234.6" or "4,400".
 std::string FormatAmount(double x);
-// A number as plain text inside game texts: up to seven significant digits,
-// no leading blank ("7", "2.5", "63452.5").
+// A number as plain text inside game texts and files: up to seven significant
+// digits, no leading blank, a decimal point whatever the system's locale
+// ("7", "2.5", "63452.5", "1.5E+07").
 std::string NumberText(double x);
+// Money proposed for the player to confirm: every digit written out, with as
+// many decimals as it takes to read back the same float ("0.0000985", "100.1").
+std::string PlainNumberText(float x);
+// Number text as the game's files hold it: NumberText's form, or the same
+// with a decimal comma as a system with a comma locale writes it ("2,5").
+// Nothing for any other text or a number beyond a double.
+std::optional<double> ReadNumberText(const std::string& text);
 // A number typed by the player: optional blanks, an optional sign, digits with
 // at most one decimal point; nothing else.
 std::optional<double> ParseNumber(const std::string& text);

@@ -18,11 +18,12 @@ void Game::EndGame()
     state.Finished = true;
     if (frmRara* rara = find<frmRara>())
         rara->ShowFinished(true);
-    ScoreList scores = ReadScores(KeptFileToRead(*this, kScoreFileName));
-    if (!RankScore(scores, {state.Alias, state.Funds}))
+    const Ranking ranking = RankInFile({state.Alias, state.Funds}, KeptFileToRead(*this, kScoreFileName),
+                                       KeptFileToWrite(*this, kScoreFileName));
+    if (!ranking.place)
         return;
-    const std::error_code error = WriteScores(scores, KeptFileToWrite(*this, kScoreFileName));
-    ShowPager(error ? WriteFailure(kScoresNotSaved, error) : "You have a position in the high score list.",
+    ShowPager(ranking.error ? WriteFailure(kScoresNotSaved, ranking.error)
+                            : "You have a position in the high score list.",
               false);
 }
 

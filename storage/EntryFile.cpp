@@ -87,6 +87,30 @@ void putInto(std::vector<std::string>& lines, const std::string& section, const 
     }
 }
 
+std::error_code putEntries(const std::string& section,
+                           const std::vector<std::pair<std::string, std::string>>& entries,
+                           const std::filesystem::path& from, const std::filesystem::path& to,
+                           const std::function<void()>& eachLine, const WriteStepCheck& check)
+{
+    std::vector<std::string> lines;
+    std::error_code error;
+    if (std::filesystem::exists(from, error))
+        error = readLines(from, kMaxEntryFileLines, eachLine, lines);
+    for (const auto& [key, value] : entries) {
+        if (error)
+            return error;
+        if (lines.size() > kMaxEntryFileLines)
+            return std::make_error_code(std::errc::file_too_large);
+        putInto(lines, section, key, value, eachLine);
+    }
+    if (error)
+        return error;
+    std::string contents;
+    for (const std::string& line : lines)
+        contents += line + "\r\n";
+    return WriteFileAtomically(to, contents, check);
+}
+
 } // namespace
 
 std::vector<std::string> GetEntries(const std::string& section, const std::vector<std::string>& keys,
@@ -140,23 +164,15 @@ std::error_code PutEntries(const std::string& section,
                            const std::filesystem::path& file, const std::function<void()>& eachLine,
                            const WriteStepCheck& check)
 {
-    std::vector<std::string> lines;
-    std::error_code error;
-    if (std::filesystem::exists(file, error))
-        error = readLines(file, kMaxEntryFileLines, eachLine, lines);
-    for (const auto& [key, value] : entries) {
-        if (error)
-            return error;
-        if (lines.size() > kMaxEntryFileLines)
-            return std::make_error_code(std::errc::file_too_large);
-        putInto(lines, section, key, value, eachLine);
-    }
-    if (error)
-        return error;
-    std::string contents;
-    for (const std::string& line : lines)
-        contents += line + "\r\n";
-    return WriteFileAtomically(file, contents, check);
+    return putEntries(section, entries, file, file, eachLine, check);
+}
+
+std::error_code PutEntriesInto(const std::string& section,
+                               const std::vector<std::pair<std::string, std::string>>& entries,
+                               const std::filesystem::path& from, const std::filesystem::path& to,
+                               const WriteStepCheck& check)
+{
+    return putEntries(section, entries, from, to, {}, check);
 }
 
 } // namespace kx

@@ -52,4 +52,12 @@ std::error_code PutEntries(const std::string& section,
                            const std::filesystem::path& file,
                            const std::function<void()>& eachLine = {}, const WriteStepCheck& check = {});
 
+/// Writes the lines of `from` with the entries put in them as PutEntries puts
+/// them into `to`, which may be another file: the copy the game keeps of a
+/// file that came with it.  `from` is left as it was.
+std::error_code PutEntriesInto(const std::string& section,
+                               const std::vector<std::pair<std::string, std::string>>& entries,
+                               const std::filesystem::path& from, const std::filesystem::path& to,
+                               const WriteStepCheck& check = {});
+
 } // namespace kx

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 
 namespace kx {
 
@@ -40,13 +39,10 @@ const char* const kSaveFailed = "File cannot be save";
 // A number as saved; nothing for a text that is not a number a game can hold.
 std::optional<float> savedNumber(const std::string& text)
 {
-    if (text.empty())
+    const std::optional<double> value = ReadNumberText(text);
+    if (!value || !(std::fabs(*value) <= kLargestSaved))
         return std::nullopt;
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (*end != '\0' || !(std::fabs(value) <= kLargestSaved))
-        return std::nullopt;
-    return static_cast<float>(value);
+    return static_cast<float>(*value);
 }
 
 } // namespace

@@ -5,8 +5,7 @@
 #include "core/Game.h"
 #include "core/Numbers.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <algorithm>
 
 namespace kx {
 
@@ -25,12 +24,25 @@ std::optional<Score> readPlace(const std::string& value)
     const std::size_t split = value.find(kSeparator);
     if (split == std::string::npos)
         return std::nullopt;
-    const std::string score = Scramble(value.substr(split + kSeparator.size()), kScrambleKey, false);
-    char* end = nullptr;
-    const double number = std::strtod(score.c_str(), &end);
-    if (score.empty() || *end != '\0' || !std::isfinite(number))
+    const std::optional<double> score =
+        ReadNumberText(Scramble(value.substr(split + kSeparator.size()), kScrambleKey, false));
+    if (!score)
         return std::nullopt;
-    return Score{Scramble(value.substr(0, split), kScrambleKey, false), number};
+    return Score{Scramble(value.substr(0, split), kScrambleKey, false), *score};
+}
+
+std::string placeValue(const Score& place)
+{
+    return Scramble(place.name, kScrambleKey, true) + kSeparator +
+           Scramble(NumberText(place.score), kScrambleKey, true);
+}
+
+std::vector<std::string> placeKeys()
+{
+    std::vector<std::string> keys;
+    for (std::size_t i = 0; i < std::tuple_size_v<ScoreList>; ++i)
+        keys.push_back(placeKey(i));
+    return keys;
 }
 
 } // namespace
@@ -38,10 +50,7 @@ std::optional<Score> readPlace(const std::string& value)
 ScoreList ReadScores(const fs::path& file)
 {
     ScoreList scores;
-    std::vector<std::string> keys;
-    for (std::size_t i = 0; i < scores.size(); ++i)
-        keys.push_back(placeKey(i));
-    const std::vector<std::string> places = GetEntries(kSection, keys, file);
+    const std::vector<std::string> places = GetEntries(kSection, placeKeys(), file);
     for (std::size_t i = 0; i < scores.size(); ++i)
         scores[i] = readPlace(places[i]);
     return scores;
@@ -52,23 +61,29 @@ std::error_code WriteScores(const ScoreList& scores, const fs::path& file, const
     std::vector<std::pair<std::string, std::string>> entries;
     for (std::size_t i = scores.size(); i-- > 0;) {
         const auto& place = scores[i];
-        entries.emplace_back(placeKey(i), place ? Scramble(place->name, kScrambleKey, true) + kSeparator +
-                                                      Scramble(NumberText(place->score), kScrambleKey, true)
-                                                : "");
+        entries.emplace_back(placeKey(i), place ? placeValue(*place) : "");
     }
     return PutEntries(kSection, entries, file, {}, check);
 }
 
-std::optional<int> RankScore(ScoreList& scores, const Score& game)
+Ranking RankInFile(const Score& game, const fs::path& from, const fs::path& to, const WriteStepCheck& check)
 {
-    for (std::size_t i = 0; i < scores.size(); ++i) {
-        if (game.score >= (scores[i] ? scores[i]->score : 0)) {
-            std::move_backward(scores.begin() + static_cast<std::ptrdiff_t>(i), scores.end() - 1, scores.end());
-            scores[i] = game;
-            return static_cast<int>(i) + 1;
-        }
-    }
-    return std::nullopt;
+    std::vector<std::string> places = GetEntries(kSection, placeKeys(), from);
+    const auto beaten = std::ranges::find_if(places, [&game](const std::string& place) {
+        const std::optional<Score> held = readPlace(place);
+        return game.score >= (held ? held->score : 0);
+    });
+    if (beaten == places.end())
+        return {};
+    const auto place = beaten - places.begin();
+    std::vector<std::string> moved(beaten, places.end() - 1);
+    moved.insert(moved.begin(), placeValue(game));
+    // From the bottom up, so that places missing from the file come in order.
+    std::vector<std::pair<std::string, std::string>> changed;
+    for (auto i = static_cast<std::ptrdiff_t>(places.size()); i-- > place;)
+        if (moved[i - place] != places[i])
+            changed.emplace_back(placeKey(i), moved[i - place]);
+    return {static_cast<int>(place) + 1, PutEntriesInto(kSection, changed, from, to, check)};
 }
 
 bool AliasKeepsInFiles(const std::string& alias)

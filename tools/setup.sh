@@ -10,18 +10,26 @@ case "$mode" in play|test) ;; *) echo "usage: $0 play|test" >&2; exit 2 ;; esac
 
 packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev
           libqt6widgets6 libqt6multimedia6 fonts-dejavu-core)
-[ "$mode" = play ] || packages+=(desktop-file-utils) # checks the menu entry
+# desktop-file-utils checks the menu entry; locales makes the ones the tests run in
+[ "$mode" = play ] || packages+=(desktop-file-utils locales)
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
     missing+=("$package")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
   echo "Installing ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The engine tests run again in locales with a decimal comma and a dotless i.
+if [ "$mode" = test ]; then
+  for locale in de_DE fr_FR tr_TR; do
+    locale -a | grep -x "$locale.utf8" >/dev/null || $sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+  done
 fi
 
 jobs=$(nproc)

@@ -56,6 +56,8 @@ TEST_F(SavedGame, RoundTripsTheNextDay)
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 16);
     save(file);
     EXPECT_EQ(FileBytes(file), written);
+    EXPECT_EQ(kx::Scramble(kx::GetEntry("KESTRIXSAV", "FUNDS", file), "qelvun", false), "1234.5")
+        << "numbers are saved in one form on every system";
 
     s.Alias = "other", s.Funds = s.Debt = s.BankFunds = 0, s.DayCount = 3, s.Items = {};
     s.Server[5].Name = "kept";
@@ -66,6 +68,10 @@ TEST_F(SavedGame, RoundTripsTheNextDay)
               (Lines{before.Alias, "1234.5", "1E+10", "0.25"}));
     EXPECT_EQ(s.Items, (kx::Slots<float, kx::kItemSlots>{0, 3, 1, 0, 0, 0, 0, 0, 0, 0, 7, 0}));
     EXPECT_EQ(s.Server[5].Name, "kept");
+    // A system with a comma locale writes its decimals with a comma.
+    ASSERT_FALSE(kx::PutEntry("kestrixsav", "funds", kx::Scramble("2,5", "qelvun", true), file));
+    load(file);
+    EXPECT_EQ(s.Funds, 2.5f);
     save(folder / "late", {Yes, Okay});
     EXPECT_EQ(platform.messageTexts().back(), "Sorry, you can not save on the final day.  Just finish the game right now");
     EXPECT_TRUE(platform.fileDialogs.empty());

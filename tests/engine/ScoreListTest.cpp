@@ -5,6 +5,7 @@
 #include "storage/KeptFiles.h"
 #include "storage/ScoreList.h"
 #include "storage/Scramble.h"
+#include "storage/frmScorelist.h"
 
 namespace kxtest {
 namespace {
@@ -15,6 +16,15 @@ kx::ScoreList list(const std::vector<double>& scores)
     for (std::size_t i = 0; i < scores.size(); ++i)
         places[i] = kx::Score{"p" + std::to_string(i + 1), scores[i]};
     return places;
+}
+
+std::vector<double> scoresIn(const std::filesystem::path& file)
+{
+    std::vector<double> scores;
+    for (const auto& place : kx::ReadScores(file))
+        if (place)
+            scores.push_back(place->score);
+    return scores;
 }
 
 // A game goes in at the first place it equals or beats and pushes the rest
@@ -28,23 +38,41 @@ TEST(ScoreList, RanksByInsertingAndKeepsTheFileReadable)
         {full, -1, std::nullopt, full},
         {{300, 200}, 0, 3, {300, 200, 0}},
         {{}, -0.5, std::nullopt, {}}};
-    for (const auto& row : rows) {
-        kx::ScoreList scores = list(row.before);
-        EXPECT_EQ(kx::RankScore(scores, {"new", row.score}), row.place) << row.score;
-        std::vector<double> after;
-        for (const auto& place : scores)
-            if (place)
-                after.push_back(place->score);
-        EXPECT_EQ(after, row.after) << row.score;
-    }
     const ScratchFolder scratch;
     const auto file = scratch.path() / "scorelist.ehf";
+    for (const auto& row : rows) {
+        ASSERT_FALSE(kx::WriteScores(list(row.before), file));
+        EXPECT_EQ(kx::RankInFile({"new", row.score}, file, file).place, row.place) << row.score;
+        EXPECT_EQ(scoresIn(file), row.after) << row.score;
+    }
     kx::ScoreList scores = list({1234.5, 4400});
     scores[0]->name = "Ne=o [x]";
     ASSERT_FALSE(kx::WriteScores(scores, file));
     EXPECT_EQ(kx::ReadScores(file), scores);
     ASSERT_FALSE(kx::PutEntry("ScoreSheet", "name2", "no separator", file));
     EXPECT_EQ(kx::ReadScores(file)[1], std::nullopt) << "a damaged place is an empty one";
+}
+
+// A place the game cannot read is never emptied by a ranking: only the places
+// the game and those below it move to are written, every other line is kept
+// byte for byte, and the damaged one moves down whole.  The game's own copy of
+// a list that came with the program is written beside it.
+TEST(ScoreList, ARankingKeepsEveryLineItDoesNotChange)
+{
+    const ScratchFolder scratch;
+    const auto shipped = scratch.path() / "shipped.ehf", kept = scratch.path() / "kept.ehf";
+    const auto place = [](const std::string& name, const std::string& score) {
+        return kx::Scramble(name, "qelvun", true) + "\xFF\xFE\xFF" + kx::Scramble(score, "qelvun", true);
+    };
+    const std::string header = "; kept by hand\r\n[ScoreSheet]\r\n", first = "NAME1=" + place("Ann", "1234.5") + "  \r\n";
+    WriteBytes(shipped, header + first + "name2=" + place("Bob", "12x4") + "\r\nname3=" + place("Cy", "7") + "\r\n");
+    const kx::Ranking ranking = kx::RankInFile({"neo", 100}, shipped, kept);
+    EXPECT_EQ(ranking.place, 2);
+    EXPECT_FALSE(ranking.error);
+    // A place the file lacks goes right after the header, as any new entry does.
+    EXPECT_EQ(FileBytes(kept), header + "name4=" + place("Cy", "7") + "\r\n" + first + "name2=" + place("neo", "100") +
+                                   "\r\nname3=" + place("Bob", "12x4") + "\r\n");
+    EXPECT_EQ(scoresIn(shipped), (std::vector<double>{1234.5, 7})) << "the program's own list is left alone";
 }
 
 // Every alias the prompt takes comes back whole from the files: a saved
@@ -78,6 +106,32 @@ TEST(ScoreList, EveryAcceptedAliasSurvivesTheFiles)
     for (std::size_t i = 0; i < kept.size(); ++i)
         EXPECT_EQ(kx::Scramble(kx::GetEntry("game", "a" + std::to_string(i), folder / "saved.kxg"), "qelvun",
                                false), kept[i]) << i;
+}
+
+// A top ten written on any system shows every game it holds, with a decimal
+// point or a comma, in whatever locale the game runs; a game ranked below
+// them keeps them all.
+TEST_F(GameFixture, TheTopTenShowsEveryGameItHolds)
+{
+    startGame();
+    const auto place = [](const std::string& name, const std::string& score) {
+        return kx::Scramble(name, "qelvun", true) + "\xFF\xFE\xFF" + kx::Scramble(score, "qelvun", true);
+    };
+    WriteBytes(kx::KeptFileToWrite(game, kx::kScoreFileName),
+               "[ScoreSheet]\r\nname1=" + place("Ann", "1234.5") + "\r\nname2=" + place("Bob", "7") +
+                   "\r\nname3=" + place("Cy", "2,5") + "\r\n");
+    const auto shown = [&] {
+        std::vector<std::string> rows;
+        for (const auto& item : game.load<kx::frmScorelist>().ListView1.items)
+            if (!item.text.empty())
+                rows.push_back(item.text + " " + item.subItems.at(0).text);
+        return rows;
+    };
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann $1,234.5", "Bob $7", "Cy $2.5"}));
+    state().DayCount = 30;
+    state().Funds = 5;
+    run([&] { game.EndGame(); });
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann $1,234.5", "Bob $7", "neo $5", "Cy $2.5"}));
 }
 
 // The final day ranks the game once and finishes it; other days only offer a new game.

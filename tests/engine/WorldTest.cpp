@@ -45,7 +45,8 @@ TEST(Numbers, RoundWriteAndCaseTexts)
     // Plain numbers keep up to seven significant digits; a float prints as the
     // float it was meant to be.
     const std::pair<double, const char*> numbers[] = {
-        {-0.0, "0"}, {-2.5, "-2.5"}, {1234567.5, "1234568"}, {static_cast<double>(4400.1f), "4400.1"}};
+        {-0.0, "0"}, {-2.5, "-2.5"}, {1234567.5, "1234568"}, {static_cast<double>(4400.1f), "4400.1"},
+        {1234.5, "1234.5"}, {1.5e7, "1.5E+07"}, {9.85e-5, "9.85E-05"}};
     for (auto [x, expected] : numbers)
         EXPECT_EQ(kx::NumberText(x), expected) << x;
     // Text, with its first letter upper-cased, all lower-cased.
@@ -57,6 +58,37 @@ TEST(Numbers, RoundWriteAndCaseTexts)
     for (const auto& [text, upperFirst, lower] : cases) {
         EXPECT_EQ(kx::UpperFirst(text), upperFirst) << ::testing::PrintToString(text);
         EXPECT_EQ(kx::LowerCase(text), lower) << ::testing::PrintToString(text);
+    }
+}
+
+// Number text reads back whatever the process locale: the game's files in
+// the form it writes them or with a decimal comma, as a system with a comma
+// locale writes them; typed amounts in the game's own form.  An amount the
+// finances propose reads back as the very float it came from.
+TEST(Numbers, ReadTheSameInEveryLocale)
+{
+    const std::optional<double> none;
+    const std::pair<std::string, std::optional<double>> fileNumbers[] = {
+        {"1234.5", 1234.5}, {"2,5", 2.5}, {"7", 7}, {"-0,25", -0.25}, {"1.5E+07", 1.5e7}, {"9.85E-05", 9.85e-5},
+        {".5", 0.5}, {"1,234.5", none}, {"1.2.3", none}, {"", none}, {"-", none}, {"1E", none}, {"E5", none},
+        {" 5", none}, {"0x10", none}, {"inf", none}, {"nan", none}, {"1E+400", none}, {"5$", none}};
+    for (const auto& [text, value] : fileNumbers)
+        EXPECT_EQ(kx::ReadNumberText(text), value) << text;
+    const std::pair<std::string, std::optional<double>> typedAmounts[] = {
+        {"1500.50", 1500.5}, {"$1,500", 1500}, {"1,234,567.5", 1234567.5}, {"1500,50", none},
+        {"1,5", none}, {"12,3456", none}, {",500", none}, {"1,500,", none}, {"1.5,00", none}, {"1e3", none}};
+    for (const auto& [text, value] : typedAmounts)
+        EXPECT_EQ(kx::ParseAmount(text), value) << text;
+    const std::pair<std::string, std::optional<double>> typedNumbers[] = {
+        {"2.5", 2.5}, {"+2.5", 2.5}, {"-0.5", -0.5}, {"2,5", none}, {std::string(400, '9'), HUGE_VAL},
+        {"0." + std::string(400, '0') + "1", 0}};
+    for (const auto& [text, value] : typedNumbers)
+        EXPECT_EQ(kx::ParseNumber(text), value) << text;
+    const std::pair<float, const char*> proposals[] = {
+        {9.85e-5f, "0.0000985"}, {1.5e7f, "15000000"}, {100.1f, "100.1"}, {1234.5677f, "1234.5677"}};
+    for (const auto& [money, text] : proposals) {
+        EXPECT_EQ(kx::PlainNumberText(money), text);
+        EXPECT_EQ(static_cast<float>(kx::ParseAmount(text).value_or(-1)), money) << text;
     }
 }
 
