@@ -5,6 +5,9 @@
 #include "core/Numbers.h"
 #include "core/frmRara.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace kx {
 
 namespace {
@@ -45,9 +48,10 @@ std::optional<double> frmFinance::AskAmount(const std::function<std::string()>& 
         const std::string typed = game().InputBox(prompt(), title, defaultText);
         if (!asking || typed.empty() || typed == "0")
             return std::nullopt;
-        // Anything but an amount of money brings the box back.
-        if (const std::optional<double> amount = ParseAmount(typed))
-            return amount;
+        // Anything but an amount of money the game can hold brings the box back.
+        const std::optional<double> amount = ParseAmount(typed);
+        if (amount && *amount <= std::numeric_limits<float>::max())
+            return static_cast<float>(*amount);
     }
 }
 
@@ -62,9 +66,10 @@ void frmFinance::Command1_Click()
 {
     Game& g = game();
     GameState& s = g.state;
-    const float proposed = s.Funds < s.Debt ? s.Funds : s.Debt;
+    // The box proposes what it takes as it stands, so never less than nothing.
+    const float proposed = std::max(s.Funds < s.Debt ? s.Funds : s.Debt, 0.0f);
     const std::optional<double> a =
-        AskAmount([] { return "Please enter a loan payment"; }, "Loan Management", NumberText(proposed));
+        AskAmount([] { return "Please enter a loan payment"; }, "Loan Management", PlainNumberText(proposed));
     if (!a)
         return;
     if (*a > s.Funds) {
@@ -91,7 +96,8 @@ void frmFinance::Command2_Click()
     const LongAction lending(*this);
     const std::optional<double> a = AskAmount([] { return "So you need some money?"; },
                                               "Loan Management", "1000");
-    if (a && *a + s.Debt > kLoanCeiling) {
+    // The debt is judged as it would be kept.
+    if (a && static_cast<float>(*a + s.Debt) > kLoanCeiling) {
         Tell("No way man, you're too far in debt for that kinda money.");
     } else if (a && s.Funds > kTooRichForLoans) {
         Tell("You can afford to lose some money right now.  Go away.");
@@ -118,7 +124,7 @@ void frmFinance::Command3_Click()
                    "holding bank account.";
         },
         "Bank Account", "");
-    if (a && *a > static_cast<double>(s.Items[2]) * kAccountHolds - s.BankFunds) {
+    if (a && *a > static_cast<float>(static_cast<double>(s.Items[2]) * kAccountHolds - s.BankFunds)) {
         Tell("Sorry, you don't have enough room in your accounts deposit this much.");
     } else if (a && s.Funds - *a < 0) {
         Tell("You need more money first.");

@@ -40,7 +40,9 @@ public:
 
 private:
     // Asks until the player types an amount, cancels or types "0"; nothing
-    // when the action ends there or the window went away meanwhile.
+    // when the action ends there or the window went away meanwhile.  The
+    // amount is rounded to money as the game keeps it, so the cash a label
+    // shows, typed back, is the very amount held.
     std::optional<double> AskAmount(const std::function<std::string()>& prompt,
                                     const std::string& title, const std::string& defaultText);
     // Tells the player; false when the window went away meanwhile.

@@ -67,6 +67,12 @@ TEST_F(Economy, FinancesKeepToTheirLimits)
          "accounts deposit this much."}, 2000, 0, 500},
         {Deposit, 100, 0, 0, 2, {"100.01"}, "", {"You need more money first."}, 100, 0, 0},
         {Deposit, 100, 0, 0, 2, {"-1000000", std::string(400, '9'), "-0", "$ 5", ""}, "", {}, 100, 0, 0},
+        // Money the player reads, or is proposed, and types back is the very amount held.
+        {Deposit, 100.1f, 0, 0, 1, {"100.1"}, "", {"You're money has been stored"}, 0, 0, 100.1f},
+        {Withdraw, 0, 0, 1234.5677f, 1, {"1234.5677"}, "", {}, 1234.5677f, 0, 0},
+        {Pay, 9.85e-5f, 4000, 0, 1, {"0.0000985"}, "0.0000985", {}, 0, 4000, 0},
+        {Pay, 2e7f, 1.5e7f, 0, 1, {"15000000"}, "15000000", {}, 5e6f, 0, 0},
+        {Pay, -5, 4000, 0, 1, {"0"}, "0", {}, -5, 4000, 0},
         {Withdraw, 0, 0, 0, -1, {}, "", {"You don't have any holding bank accounts."}, 0, 0, 0},
         {Withdraw, 0, 0, 3000, 1, {"3000.5"}, "", {"You don't have that much in the bank."}, 0, 0, 3000},
         {Withdraw, 0, 0, 3000, 1, {"x", "3,000"}, "", {}, 3000, 0, 0}};
