@@ -152,8 +152,10 @@ void frmRara::ShowFinished(bool finished)
 {
     for (Button* b : {&Command1, &Command3, &Command4, &Command6})
         b->Enabled = !finished;
-    if (frmTerminal* terminal = game().find<frmTerminal>(); terminal && finished)
-        game().unload(*terminal);
+    // A finished game takes no more payments and buys and sells no more.
+    for (WindowKind kind : {WindowKind::Terminal, WindowKind::Shop})
+        if (Window* window = game().find(kind); window && finished)
+            game().unload(*window);
 }
 
 void frmRara::SetUpColumns()

@@ -1,6 +1,7 @@
 #include "support/Files.h"
 #include "support/GameFixture.h"
 
+#include "economy/frmShop.h"
 #include "storage/EntryFile.h"
 #include "storage/KeptFiles.h"
 #include "storage/ScoreList.h"
@@ -146,12 +147,14 @@ TEST_F(GameFixture, AFinishedGameIsRankedOnceAndChangesNoMore)
     state().DayCount = 30;
     state().Funds = 5000;
     run([&] { rara().Command1_Click(); });
+    run([&] { game.load<kx::frmShop>(); });
     platform.clearRecords();
     for (int i = 0; i < 2; ++i)
         run([&] { rara().Command6_Click(); });
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"You have a position in the high score list."});
     EXPECT_EQ(kx::ReadScores(kx::KeptFileToRead(game, kx::kScoreFileName))[0], (kx::Score{"neo", 5000}));
     EXPECT_EQ(terminalWindow(), nullptr);
+    EXPECT_EQ(game.find<kx::frmShop>(), nullptr) << "an open shop would still buy and sell";
     for (const kx::Button* b : {&rara().Command1, &rara().Command3, &rara().Command4, &rara().Command6})
         EXPECT_FALSE(b->Enabled) << b->Caption;
     EXPECT_TRUE(rara().Command5.Enabled && rara().Command7.Enabled);
