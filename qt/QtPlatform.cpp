@@ -225,7 +225,8 @@ void QtPlatform::showWindow(Window& window)
 {
     if (FramelessView* view = viewOf(window); view && !quitting_) {
         view->sync();
-        view->show();
+        // A window shown again comes back from the task bar too.
+        view->isMinimized() ? view->showNormal() : view->show();
         bringForward(*view);
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 
 namespace kx {
@@ -24,6 +25,8 @@ ScorelistView::ScorelistView(Game& game, frmScorelist& window) : FormView(game, 
     list_->header()->setSectionsMovable(false);
     buttons_ = {addButton(window.Command1, &frmScorelist::Command1_Click),
                 addButton(window.Command2, &frmScorelist::Command2_Click)};
+    // Enter closes the list; clearing it takes a deliberate Tab first.
+    buttons_[1]->setFocus();
     refresh();
 }
 

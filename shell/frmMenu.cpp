@@ -110,7 +110,14 @@ void frmMenu::mnuKestrixSite_Click() { OpenHelp("kestrix.html"); }
 
 void frmMenu::mnuAbout_Click() { game().ShowPager(kAbout, false); }
 
-void frmMenu::mnuHighScores_Click() { game().load<frmScorelist>(); }
+void frmMenu::mnuHighScores_Click()
+{
+    // An open list comes forward as it is, read and applauded once per opening.
+    if (frmScorelist* open = game().find<frmScorelist>())
+        game().Show(*open);
+    else
+        game().load<frmScorelist>();
+}
 
 void frmMenu::mnuCredits_Click()
 {

@@ -2,6 +2,7 @@
 
 #include "shell/frmCredits.h"
 #include "shell/frmMenu.h"
+#include "storage/frmScorelist.h"
 
 #include <algorithm>
 
@@ -75,6 +76,20 @@ TEST_F(Shell, SoundsTogglesSoundAndItsTick)
         game.PlaySound("/sounds/type1.wav");
         EXPECT_EQ(platform.sounds.size(), on ? 1u : 0u);
     }
+}
+
+// "High Scores" with the list open brings it forward as it is: no second
+// reading of the file and no second clap.
+TEST_F(Shell, HighScoresBringsAnOpenListForward)
+{
+    platform.sounds.clear();
+    choose("mnuHighScores");
+    const kx::frmScorelist* opened = game.find<kx::frmScorelist>();
+    platform.clearRecords();
+    choose("mnuHighScores");
+    EXPECT_EQ(game.find<kx::frmScorelist>(), opened);
+    EXPECT_EQ(platform.sounds, Lines{"/kestrix/sounds/clap1.wav"});
+    EXPECT_EQ(std::ranges::count(platform.events, std::string("show High Scores")), 1);
 }
 
 // "New Game" throws the running game away without a question, and the fresh

@@ -49,7 +49,8 @@ class ShellViewTest : public QObject {
     }
 
     // Tabs once round `view`: each button the focus meets must show that it has
-    // it, and the buttons must come in reading order.  Empty when all is well.
+    // it, and the buttons must come round in reading order, from whichever
+    // has the focus first.  Empty when all is well.
     static QString tabRound(FramelessView& view)
     {
         view.activateWindow();
@@ -83,6 +84,8 @@ class ShellViewTest : public QObject {
                 texts << b->text();
             return texts.join(", ");
         };
+        if (!expected.isEmpty() && met.contains(expected.front()))
+            std::ranges::rotate(met, met.begin() + met.indexOf(expected.front()));
         return met == expected ? QString() : "met " + captions(met) + ", expected " + captions(expected);
     }
 
@@ -165,7 +168,8 @@ private slots:
         QVERIFY(h.documents.opened[0].toLocalFile().endsWith("/help/index.html"));
     }
 
-    // The top ten shows ten rows, empty places too, and "Clear List" asks first.
+    // The top ten shows ten rows, empty places too, and opens with the focus
+    // on "Close": Enter closes it and never starts the question of clearing it.
     void highScoresShowTenPlaces()
     {
         h.newGame();
@@ -174,7 +178,15 @@ private slots:
         QVERIFY(view && view->isVisible());
         QCOMPARE(view->list()->topLevelItemCount(), 10);
         QVERIFY(view->grab().save(h.shotPath("scores-window.png")));
-        QTest::mouseClick(view->button(2), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        QCOMPARE(QApplication::focusWidget(), view->button(2));
+        view->showMinimized();
+        h.chooseMenu = [](QMenu& menu) { item(menu, "High Scores")->trigger(); };
+        QTest::mouseClick(h.mainView().button(7), Qt::LeftButton);
+        QCOMPARE(h.platform->viewOf(*h.game->find<frmScorelist>()), view);
+        QVERIFY(!view->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!h.game->find<frmScorelist>());
     }
 };
