@@ -132,6 +132,7 @@ void FramelessView::sync(QPushButton* widget, const Button& button)
 void FramelessView::sync()
 {
     syncSkin();
+    syncMask();
     refresh();
 }
 
@@ -202,11 +203,17 @@ void FramelessView::paintEvent(QPaintEvent*)
     painter.drawPath(outline);
 }
 
-void FramelessView::resizeEvent(QResizeEvent*)
+void FramelessView::resizeEvent(QResizeEvent*) { syncMask(); }
+
+void FramelessView::syncMask()
 {
     // The mask only decides where clicks land; the painted outline is smooth.
+    if (outlineRect() == maskedOutline_ && cornerSize() == maskedCorner_)
+        return;
+    maskedOutline_ = outlineRect();
+    maskedCorner_ = cornerSize();
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(outlineRect()), cornerSize() / 2.0, cornerSize() / 2.0);
+    outline.addRoundedRect(QRectF(maskedOutline_), maskedCorner_ / 2.0, maskedCorner_ / 2.0);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
 }
 

@@ -74,6 +74,8 @@ private:
     // Paints the window from its skin picture, or in the dark look without one,
     // and gives each label a colour that reads on what lies under it.
     void syncSkin();
+    // Lets clicks land only inside the outline, set again whenever it changes.
+    void syncMask();
     // Whether `widget` must show `caption` afresh.
     bool captionChanged(const QWidget* widget, const std::string& caption);
 
@@ -81,6 +83,8 @@ private:
     Image picture_;
     QPixmap background_;
     QColor titleColour_;
+    QRect maskedOutline_;
+    int maskedCorner_ = -1;
     std::vector<class ClickArea*> marks_;
     std::map<const QWidget*, std::string> captions_; // as last shown, in the engine's bytes
     Rect titleStrip_;

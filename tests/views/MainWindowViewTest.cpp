@@ -80,6 +80,18 @@ private slots:
         QVERIFY(view.grab().save(h.shotPath("main-window.png")));
     }
 
+    // Clicks land only inside the rounded outline: the mask was once made before
+    // the outline was known, and its square corners took clicks.
+    void cornersOutsideTheOutlineTakeNoClicks()
+    {
+        const RaraView& view = h.mainView();
+        QCOMPARE(view.size(), QSize(401, 301));
+        for (const QPoint corner : {QPoint(0, 0), QPoint(400, 0), QPoint(0, 300), QPoint(400, 300)})
+            QVERIFY2(!view.mask().contains(corner), qPrintable(QString("%1,%2").arg(corner.x()).arg(corner.y())));
+        for (const QPoint inside : {QPoint(3, 0), QPoint(200, 150), QPoint(397, 300)})
+            QVERIFY(view.mask().contains(inside));
+    }
+
     // A clicked server is the one the strip describes.
     void clickingAServerSelectsIt()
     {
