@@ -72,7 +72,8 @@ public:
     // Plays a WAV file without waiting; a new sound cuts off the one playing.
     virtual void playSound(const std::string& path) = 0;
     // The folder holding the game's own files (the default skin, sounds, help), without a trailing
-    // separator: the program's own folder, or an installed game's share/kestrix.
+    // separator: the program's own folder, or an installed game's share/kestrix.  Like every
+    // path the engine holds, it is in the file system's bytes, not a game text.
     virtual std::string programFolder() = 0;
     // Whether the game may keep what it writes in programFolder() when the system lets it: a
     // build folder or an unpacked copy is the game's own, but an installed game's folder is

@@ -25,6 +25,8 @@
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMediaDevices>
 #include <QScreen>
 #include <QSoundEffect>
@@ -46,7 +48,8 @@ QtPlatform::QtPlatform(std::function<void()> endApplication)
     const QString program = QCoreApplication::applicationDirPath();
     const QString installed = QDir::cleanPath(program + "/" KESTRIX_INSTALLED_DATA);
     ownsProgramFolder_ = !QFileInfo(installed).isDir();
-    programFolder_ = fromQString(ownsProgramFolder_ ? program : installed);
+    // Paths are kept in the file system's own bytes, whatever letters they hold.
+    programFolder_ = QFile::encodeName(ownsProgramFolder_ ? program : installed).toStdString();
 }
 
 std::function<void()> QtPlatform::defaultEnd()
@@ -122,6 +125,22 @@ void QtPlatform::setClipboardText(const std::string& text)
     QGuiApplication::clipboard()->setText(toQString(text));
 }
 
+namespace {
+
+// How wide a dialog must be for a window manager to show its whole title: the
+// manager writes it in a font of its own, often bold and larger, beside an
+// icon and its buttons.
+int titleRoom(const QString& title)
+{
+    constexpr int kIconAndButtons = 160;
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    return QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons;
+}
+
+} // namespace
+
 std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText)
 {
@@ -132,6 +151,11 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
     dialog.setWindowTitle(toQString(title));
     dialog.setLabelText(toQString(prompt));
     dialog.setTextValue(toQString(defaultText));
+    // The box's layout sets its least width from its contents: widen the line.
+    if (auto* line = dialog.findChild<QLineEdit*>()) {
+        const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+        line->setMinimumWidth(titleRoom(dialog.windowTitle()) - margins.left() - margins.right());
+    }
     dialog.setWindowModality(Qt::ApplicationModal);
     QPointer<QInputDialog> guard(&dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
@@ -362,7 +386,7 @@ Image QtPlatform::loadPicture(const std::filesystem::path& file)
 
 void QtPlatform::playSound(const std::string& path)
 {
-    const QString file = toQString(path);
+    const QString file = QFile::decodeName(path.c_str());
     if (!QFileInfo(file).isFile() || QMediaDevices::audioOutputs().isEmpty())
         return;
     if (!sound_)

@@ -5,6 +5,7 @@
 #include "TextCodec.h"
 #include "Widgets.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
@@ -80,7 +81,7 @@ const QIcon& ShopView::itemIcon(int picture)
     const auto known = icons_.find(picture);
     if (known != icons_.end())
         return known->second;
-    const QString file = toQString(game_.platform().programFolder()) +
+    const QString file = QFile::decodeName(game_.platform().programFolder().c_str()) +
                          QString::asprintf("/items/item%02d.png", picture);
     const QPixmap pixmap(file);
     return icons_[picture] = pixmap.isNull() ? QIcon() : QIcon(pixmap);

@@ -73,7 +73,16 @@ private slots:
     void loanTakenInTheFinancesWindowRaisesTheDebtShown()
     {
         h.game->dispatch([&] { h.game->state.Funds = 1000, h.game->state.Debt = 4000; });
-        h.chooseInput = [](const QString& box) { return box == "Loan Management" ? "500" : ""; };
+        // A window manager writes the box's title in a bold, larger font beside
+        // an icon and three buttons: the box leaves it the room.
+        int roomLeft = -1;
+        h.chooseInput = [&roomLeft](const QString& box) {
+            QFont title = QApplication::font();
+            title.setBold(true);
+            title.setPointSizeF(title.pointSizeF() * 1.25);
+            roomLeft = QApplication::activeModalWidget()->width() - QFontMetrics(title).horizontalAdvance(box) - 4 * 30;
+            return box == "Loan Management" ? "500" : "";
+        };
         h.choosePager = [this](PagerView&, bool) {
             if (FinanceView* finance = viewOf<FinanceView, frmFinance>())
                 finance->grab().save(h.shotPath("finance-window.png"));
@@ -89,6 +98,7 @@ private slots:
         QTest::mouseClick(h.mainView().button(3), Qt::LeftButton);
         QVERIFY(!h.game->find<frmFinance>());
         QCOMPARE(textAt(h.mainView(), h.rara()->Label12), QString("$4,500"));
+        QVERIFY2(roomLeft >= 0, qPrintable(QString::number(roomLeft)));
     }
 
     // "Items" puts the player's items in the server list's place and "Servers" takes them away.
