@@ -62,9 +62,9 @@ function(figure what source pattern form page wanted)
   endif()
 endfunction()
 
-set(day core/DayCycle.cpp)
+set(day shell/DayCycle.cpp)
 set(finance economy/frmFinance.cpp)
-set(newgame core/frmRara.cpp)
+set(newgame shell/MainWindowCommands.cpp)
 set(payment terminal/Payment.cpp)
 
 figure("the last day" core/GameState.h [[kFinalDay = ([0-9]+);]] plain playing.html [[A game lasts @ days.]])
@@ -105,7 +105,7 @@ endforeach()
 set(before "")
 foreach(item IN ITEMS "High Speed Modem" "Roll Over Box" "Anti Virus Software" "Connection Monitor"
         "New Computer" "T1 Connection" "IP Router" "SubServer Connection Shadower")
-  figure("points of ${item}" ${day} "kWeights\\[\\] = \\{${before}([0-9]+)"
+  figure("points of ${item}" core/Status.cpp "kWeights\\[\\] = \\{${before}([0-9]+)"
          plain money.html "<td>${item}</td><td class=\"num\">@</td>")
   string(APPEND before "[0-9]+, ")
 endforeach()

@@ -21,6 +21,7 @@ class RandomSource;
 // every window shares.  One Game lives for the whole run of the program.
 class Game {
 public:
+    // core/Game.cpp: the run of the program and its windows.
     Game(Platform& platform, RandomSource& random);
     ~Game();
     Game(const Game&) = delete;
@@ -74,48 +75,54 @@ public:
     // Closes every window and ends the program; nothing is saved.
     void EndProgram();
 
-    // Shared procedures.
+    // core/Procedures.cpp: the small procedures every window shares.
     std::int16_t Random(std::int16_t n);
     float RandomUniform(); // a raw draw, without folding in the clock
     void SeedRandom();
-    static bool FileExists(const std::string& path);
     std::optional<int> FindServer(const std::string& name) const;
+    // The server being connected to, or null when ServerIndex names no slot
+    // (a connect with nothing listed leaves it at 0).
+    ServerRecord* ConnectedServerOrNull();
+    // The same, or a blank record when there is none.
+    ServerRecord& ConnectedServer();
     void Pause(double seconds);
     // Lets the window events that are waiting run.
     void DoEvents();
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText);
     void PlaySound(const std::string& relativePath);
+
+    // core/World.cpp: names for the people of the generated texts.
     std::string RandomFirstName();
     std::string RandomLastName();
 
-    // Day cycle and status.
-    // On the final day the game ends; otherwise the next day begins and a new
-    // world is drawn, after `beforeNewWorld` has run.
-    void EndDay(const std::function<void()>& beforeNewWorld = {});
-    void FillServerList();
+    // core/Status.cpp: the main window's figures, and a new game.
     void RefreshStatus();
     // The labels and status line alone, without the check for a lost game.
     void DrawStatus();
     void RateEquipment();
     void RestartGame();
+
+    // shell/DayCycle.cpp: the passing of a day.
+    // On the final day the game ends; otherwise the next day begins and a new
+    // world is drawn, after `beforeNewWorld` has run.
+    void EndDay(const std::function<void()>& beforeNewWorld = {});
+    void FillServerList();
+
+    // storage/EndGame.cpp: the final ranking, or the offer of a new game.
     void EndGame();
 
-    // The terminal's screen.  Printing goes to the terminal that is open when
-    // it starts; once that one has closed, the rest of the text is dropped.
-    // The text is taken as a copy: events run between its lines may change
-    // the string it came from (the input line, a closed window's caption).
+    // terminal/TermScreen.cpp: the terminal's screen.  Printing goes to the
+    // terminal that is open when it starts; once that one has closed, the rest
+    // of the text is dropped.  The text is taken as a copy: events run between
+    // its lines may change the string it came from (the input line, a closed
+    // window's caption).
     void TermPrint(std::string text);
     void TermRefresh();
     void TermClear();
-    // The server being connected to, or null when ServerIndex names no slot
-    // (a connect with nothing listed leaves it at 0).
-    ServerRecord* ConnectedServerOrNull();
-    // The same, or a blank record when there is none.
-    ServerRecord& ConnectedServer();
 
-    // The pager: 1 "Okay", 2 "Yes", 3 "No".  The "Okay" button may wear
-    // another caption for this one message.
+    // economy/ShowPager.cpp: the pager: 1 "Okay", 2 "Yes", 3 "No".  The
+    // "Okay" button may wear another caption for this one message.
     std::int16_t ShowPager(const std::string& text, bool twoButtons,
                            const std::string& okayCaption = "Okay");
 

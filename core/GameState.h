@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SkinTable.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -53,6 +55,7 @@ struct GameState {
     float FavourReward = 0;
     bool SoundOn = false;
     std::string SkinFolder;
+    SkinTable Skin; // the skin's pictures, which the windows take
 
     // The world.
     Slots<ServerRecord, kServerSlots> Server{};

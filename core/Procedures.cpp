@@ -19,12 +19,6 @@ float Game::RandomUniform() { return random_.uniform(); }
 
 void Game::SeedRandom() { random_.reseed(platform_.timeOfDaySeconds()); }
 
-bool Game::FileExists(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
 std::optional<int> Game::FindServer(const std::string& name) const
 {
     for (int i = 1; i <= kWorldSize; ++i)

@@ -2,7 +2,7 @@
 
 #include "Controls.h"
 #include "Window.h"
-#include "shell/WindowShape.h"
+#include "WindowShape.h"
 
 #include <cstdint>
 #include <string>
@@ -33,8 +33,6 @@ public:
     ListView ListView2; // the player's items, shown in the list's place by Command2
     PictureBox Picture1; // status line and server information strip
     Timer Timer1; // scrolls the information strip
-    // Kept out of view: the skin's pictures that the other windows copy.
-    PictureBox picServer, picPopUp, picPopView, picFinance, picShop, picScorelist;
 
     std::int16_t SelectedServer = 0; // server whose details the strip shows; 0 = none
     std::string InfoText; // details being scrolled; empty while the status line shows
@@ -42,11 +40,9 @@ public:
     std::int16_t LastMouseX = 0;
     RoundRect Region; // the window's rounded outline, in pixels
 
+    // shell/MainWindowCommands.cpp: starting a game and opening the other windows.
     // The new game: defaults, world, welcome message, alias.
     void Form_Load();
-    void Form_Unload() override;
-    // The window system asks the window to close.
-    void Form_QueryUnload();
     // Connects to the selected server in a fresh terminal.
     void Command1_Click();
     // Switches between the server list and the player's items.
@@ -55,9 +51,17 @@ public:
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
-    void Command6_Click();
     // Pops up the "Other" menu below the button and runs the item chosen.
     void Command7_Click();
+
+    // core/frmRara.cpp: the window itself, its list, search and strip.
+    void Form_Unload() override;
+    // Takes the skin's pictures for the window and its strip.
+    void Form_Activate() override;
+    // The window system asks the window to close.
+    void Form_QueryUnload();
+    // Ends the day.
+    void Command6_Click();
     void Label1_MouseDown();
     void Label3_Click();
     void Label4_Click();
@@ -82,7 +86,8 @@ public:
 
 private:
     void SetUpColumns();
-    // Asks until an alias is given; false when the window went away meanwhile.
+    // Asks until an alias is given; false when the window went away meanwhile
+    // (shell/MainWindowCommands.cpp).
     bool AskAlias();
 };
 

@@ -3,7 +3,6 @@
 #include "core/Game.h"
 #include "core/LongAction.h"
 #include "core/Numbers.h"
-#include "core/frmRara.h"
 
 #include <algorithm>
 #include <limits>
@@ -167,8 +166,7 @@ void frmFinance::Form_QueryUnload() { game().unload(*this); }
 
 void frmFinance::Form_Activate()
 {
-    if (const frmRara* rara = game().find<frmRara>())
-        Picture = rara->picFinance.Picture;
+    Picture = game().state.Skin["finance.jpg"];
 }
 
 void frmFinance::Label1_MouseDown() { game().platform().dragWindow(*this); }

@@ -1,7 +1,6 @@
 #include "frmPager.h"
 
 #include "core/Game.h"
-#include "core/frmRara.h"
 
 namespace kx {
 
@@ -47,10 +46,8 @@ void frmPager::Form_QueryUnload() { game().unload(*this); }
 
 void frmPager::Form_Activate()
 {
-    if (const frmRara* rara = game().find<frmRara>()) {
-        Picture = rara->picPopUp.Picture;
-        Picture1.Picture = rara->picPopView.Picture;
-    }
+    Picture = game().state.Skin["popup.jpg"];
+    Picture1.Picture = game().state.Skin["pview.jpg"];
 }
 
 void frmPager::Command1_Click() { answer(1); }

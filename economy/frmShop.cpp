@@ -56,8 +56,7 @@ void frmShop::Form_Load()
     // A missing side picture is left undrawn; the shop opens all the same.
     for (auto [box, file] : {std::pair{&Picture1, "/sideitems.jpg"}, {&Picture2, "/sideitems2.jpg"}})
         box->Picture = g.platform().loadPicture(g.platform().programFolder() + file);
-    if (const frmRara* rara = g.find<frmRara>())
-        Picture = rara->picShop.Picture;
+    Picture = s.Skin["shop.jpg"];
     ClearShop(s);
     StockShop(g);
     for (ListView* list : {&ListView1, &ListView2})

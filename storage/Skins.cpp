@@ -3,9 +3,7 @@
 #include "KeptFiles.h"
 #include "Settings.h"
 #include "core/Game.h"
-#include "core/frmRara.h"
 
-#include <array>
 #include <utility>
 
 namespace kx {
@@ -17,32 +15,29 @@ namespace fs = std::filesystem;
 const char* const kSection = "Kestrix";
 const char* const kKey = "SkinFolder";
 
-// Each picture of a skin and the main window's holder it goes into, in the
-// order they load.
-std::array<std::pair<const char*, Image*>, 8> holders(frmRara& rara)
-{
-    return {{{"main.jpg", &rara.Picture},
-             {"mview.jpg", &rara.Picture1.Picture},
-             {"servback.jpg", &rara.picServer.Picture},
-             {"popup.jpg", &rara.picPopUp.Picture},
-             {"pview.jpg", &rara.picPopView.Picture},
-             {"finance.jpg", &rara.picFinance.Picture},
-             {"shop.jpg", &rara.picShop.Picture},
-             {"scorelist.jpg", &rara.picScorelist.Picture}}};
-}
+// The pictures of a skin, in the order they load; "Set Folder" leaves the
+// shop's as it was until "Refresh".  A skinned window takes its pictures from
+// the skin table by these names.
+struct SkinPicture {
+    const char* file;
+    bool onSetFolder = true;
+};
+constexpr SkinPicture kSkinPictures[] = {{"main.jpg"},    {"mview.jpg"},   {"servback.jpg"},
+                                         {"popup.jpg"},   {"pview.jpg"},   {"finance.jpg"},
+                                         {"shop.jpg", false}, {"scorelist.jpg"}};
 
-// A picture that is missing or cannot be decoded leaves its holder as it was.
+// A picture that is missing or cannot be decoded leaves the table's as it was.
+// The main window shows the skin at once, the others when they next come forward.
 void loadPictures(Game& game, bool withShop)
 {
-    frmRara* rara = game.find<frmRara>();
-    if (!rara)
-        return;
-    for (const auto& [file, holder] : holders(*rara)) {
-        if (!withShop && holder == &rara->picShop.Picture)
+    for (const auto& [file, onSetFolder] : kSkinPictures) {
+        if (!withShop && !onSetFolder)
             continue;
         if (Image picture = game.platform().loadPicture(game.state.SkinFolder + "/" + file))
-            *holder = std::move(picture);
+            game.state.Skin.set(file, std::move(picture));
     }
+    if (Window* main = game.find(WindowKind::Rara))
+        main->Form_Activate();
 }
 
 std::string description(const fs::path& file)

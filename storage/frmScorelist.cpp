@@ -3,7 +3,6 @@
 #include "KeptFiles.h"
 #include "ScoreList.h"
 #include "core/Game.h"
-#include "core/frmRara.h"
 #include "core/LongAction.h"
 #include "core/Numbers.h"
 
@@ -22,8 +21,7 @@ frmScorelist::frmScorelist(Game& game) : WindowOf(game)
 
 void frmScorelist::Form_Load()
 {
-    if (const frmRara* rara = game().find<frmRara>())
-        Picture = rara->picScorelist.Picture;
+    Picture = game().state.Skin["scorelist.jpg"];
     ListView1.columns = {{"Kestrix", "", 0.5}, {"Score", "", 0.47}};
     ShowScores();
     game().Show(*this);

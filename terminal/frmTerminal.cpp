@@ -1,7 +1,6 @@
 #include "frmTerminal.h"
 
 #include "core/Game.h"
-#include "core/frmRara.h"
 
 namespace kx {
 
@@ -38,8 +37,7 @@ void frmTerminal::Form_Unload()
 
 void frmTerminal::Form_Activate()
 {
-    if (const frmRara* rara = game().find<frmRara>())
-        Picture = rara->picServer.Picture;
+    Picture = game().state.Skin["servback.jpg"];
 }
 
 void frmTerminal::Form_QueryUnload() { game().unload(*this); }

@@ -63,15 +63,16 @@ protected:
             std::ofstream(folder / picture);
         return folder;
     }
-    // Where each picture the main window holds came from: the skin's name, or "-" for none.
+    // Where the main window's pictures and the rest of the skin table came
+    // from: the skin's name, or "-" for none.
     Lines held()
     {
-        kx::frmRara& r = rara();
+        const kx::SkinTable& skin = state().Skin;
         Lines from;
-        for (const kx::Image* picture : {&r.Picture, &r.Picture1.Picture, &r.picServer.Picture, &r.picPopUp.Picture,
-                                         &r.picPopView.Picture, &r.picFinance.Picture, &r.picShop.Picture,
-                                         &r.picScorelist.Picture}) {
-            const fs::path file = FakePlatform::fileOf(*picture);
+        for (const kx::Image& picture : {rara().Picture, rara().Picture1.Picture, skin["servback.jpg"],
+                                         skin["popup.jpg"], skin["pview.jpg"], skin["finance.jpg"],
+                                         skin["shop.jpg"], skin["scorelist.jpg"]}) {
+            const fs::path file = FakePlatform::fileOf(picture);
             from.push_back(file.empty() ? "-" : file.parent_path().filename().string());
         }
         return from;

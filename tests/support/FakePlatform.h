@@ -2,7 +2,7 @@
 
 #include "core/Window.h"
 #include "economy/frmPager.h"
-#include "platform/HeadlessPlatform.h"
+#include "shell/HeadlessPlatform.h"
 
 #include <deque>
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "core/Game.h"
 #include "core/RandomSource.h"
-#include "platform/HeadlessPlatform.h"
+#include "shell/HeadlessPlatform.h"
 
 #include <cstdint>
 #include <filesystem>
