@@ -27,7 +27,7 @@ CreditsView::CreditsView(Game& game, frmCredits& window) : FormView(game, window
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setStyleSheet(QString("QPlainTextEdit { color: %1; background: #000000; border: 0px; }")
                              .arg(look::kTerminalText.name()));
-    continue_ = addButton(window.Command1, &frmCredits::Command1_Click);
+    continue_ = bind(&frmCredits::Command1, &frmCredits::Command1_Click);
     refresh();
 }
 
@@ -36,7 +36,6 @@ void CreditsView::refresh()
     const frmCredits* window = form();
     if (!window)
         return;
-    sync(continue_, window->Command1);
     const std::string& text = window->Text1.Text;
     if (text == shown_)
         return;

@@ -11,13 +11,11 @@ namespace kx {
 class FinanceView final : public FormView<frmFinance> {
 public:
     FinanceView(Game& game, frmFinance& window);
-    void refresh() override;
 
     // 1 "Pay Loan", 2 "Get Loan", 3 "Deposit", 4 "Withdraw".
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
 private:
-    std::array<QLabel*, 2> labels_{};
     std::array<QPushButton*, 4> buttons_{};
 };
 

@@ -23,9 +23,22 @@ protected:
     {
         return [this, handler] { (form()->*handler)(); };
     }
-    QPushButton* addButton(const Button& button, Handler click = nullptr)
+    // Makes the widget of one of the window's controls, bound to it once:
+    // every sync shows the control's caption and whether it is enabled and
+    // visible.  A button's click runs `click`.
+    QLabel* bind(Label Form::*label)
     {
-        return makeButton(button, click ? on(click) : std::function<void()>{});
+        QLabel* widget = makeLabel(form()->*label);
+        sync(widget, form()->*label);
+        keepInLine([this, widget, label] { sync(widget, form()->*label); });
+        return widget;
+    }
+    QPushButton* bind(Button Form::*button, Handler click = nullptr)
+    {
+        QPushButton* widget = makeButton(form()->*button, click ? on(click) : std::function<void()>{});
+        sync(widget, form()->*button);
+        keepInLine([this, widget, button] { sync(widget, form()->*button); });
+        return widget;
     }
     void addMark(const QString& mark, const Label& label, Handler click)
     {

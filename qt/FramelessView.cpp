@@ -133,6 +133,9 @@ void FramelessView::sync()
 {
     syncSkin();
     syncMask();
+    if (window_)
+        for (const auto& syncing : bindings_)
+            syncing();
     refresh();
 }
 

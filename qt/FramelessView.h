@@ -30,10 +30,12 @@ public:
     Window* engineWindow() const { return window_; }
     // The engine window is gone: stop reading it and hide.
     void detach();
-    // Brings the skin picture and every widget in line with the engine window.
+    // Brings the skin picture, the outline and every widget in line with the
+    // engine window.
     void sync();
-    // Brings every widget in line with the engine window.
-    virtual void refresh() = 0;
+    // Brings the widgets that are not bound to one control in line with the
+    // engine window.
+    virtual void refresh() {}
     // Moves the window with the mouse until the button is released.
     void beginDrag();
     // Where the mouse went down on the title strip, on the screen.
@@ -56,6 +58,9 @@ protected:
     // A corner mark (minimise "_", close "x") whose click runs `click`.
     void addMark(const QString& mark, const Rect& twips, std::function<void()> click);
 
+    // Keeps a widget in line with its engine control at every sync, while the
+    // engine window is there.
+    void keepInLine(std::function<void()> syncing) { bindings_.push_back(std::move(syncing)); }
     QLabel* makeLabel(const Label& label);
     QPushButton* makeButton(const Button& button, std::function<void()> click = {});
     void sync(QLabel* widget, const Label& label);
@@ -86,6 +91,7 @@ private:
     QRect maskedOutline_;
     int maskedCorner_ = -1;
     std::vector<class ClickArea*> marks_;
+    std::vector<std::function<void()>> bindings_;
     std::map<const QWidget*, std::string> captions_; // as last shown, in the engine's bytes
     Rect titleStrip_;
     bool dragging_ = false;

@@ -19,9 +19,9 @@ PagerView::PagerView(Game& game, frmPager& window) : FormView(game, window), tic
     };
     ticker_.onTick = [this] { handle(on(&frmPager::Timer1_Timer)); };
 
-    buttons_ = {addButton(window.Command1, &frmPager::Command1_Click),
-                addButton(window.Command2, &frmPager::Command2_Click),
-                addButton(window.Command3, &frmPager::Command3_Click)};
+    buttons_ = {bind(&frmPager::Command1, &frmPager::Command1_Click),
+                bind(&frmPager::Command2, &frmPager::Command2_Click),
+                bind(&frmPager::Command3, &frmPager::Command3_Click)};
     refresh();
 }
 
@@ -30,9 +30,6 @@ void PagerView::refresh()
     const frmPager* window = form();
     if (!window)
         return;
-    sync(buttons_[0], window->Command1);
-    sync(buttons_[1], window->Command2);
-    sync(buttons_[2], window->Command3);
     strip_->setPicture(window->Picture1.Picture);
     strip_->setPrinted(window->Picture1.printed);
     ticker_.setRunning(window->Timer1.Enabled);

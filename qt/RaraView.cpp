@@ -14,19 +14,6 @@ namespace kx {
 
 namespace {
 
-// The labels in the order labels_ keeps them.
-std::array<const Label*, 11> labelsOf(const frmRara& w)
-{
-    return {&w.Label5, &w.Label6, &w.Label7, &w.Label8, &w.Label13, &w.Label9,
-            &w.Label11, &w.Label10, &w.Label12, &w.Label14, &w.Label2};
-}
-
-std::array<const Button*, 7> buttonsOf(const frmRara& w)
-{
-    return {&w.Command1, &w.Command2, &w.Command3, &w.Command4,
-            &w.Command5, &w.Command6, &w.Command7};
-}
-
 QStringList cellsOf(const ListView::Item& item)
 {
     QStringList cells{toQString(item.text)};
@@ -43,18 +30,17 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
     addMark("_", window.Label3, &frmRara::Label3_Click);
     addMark("x", window.Label4, &frmRara::Label4_Click);
 
-    const auto labels = labelsOf(window);
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        labels_[i] = makeLabel(*labels[i]);
+    for (Label frmRara::*label : {&frmRara::Label5, &frmRara::Label6, &frmRara::Label7, &frmRara::Label8,
+                                  &frmRara::Label13, &frmRara::Label9, &frmRara::Label11, &frmRara::Label10,
+                                  &frmRara::Label12, &frmRara::Label14})
+        bind(label);
     // The list's caption sits only eight pixels above it: lift it clear of the list.
-    labels_[10]->move(labels_[10]->pos() - QPoint(0, 5));
-    buttons_ = {addButton(window.Command1, &frmRara::Command1_Click),
-                addButton(window.Command2, &frmRara::Command2_Click),
-                addButton(window.Command3, &frmRara::Command3_Click),
-                addButton(window.Command4, &frmRara::Command4_Click),
-                addButton(window.Command5, &frmRara::Command5_Click),
-                addButton(window.Command6, &frmRara::Command6_Click),
-                addButton(window.Command7, &frmRara::Command7_Click)};
+    QLabel* listCaption = bind(&frmRara::Label2);
+    listCaption->move(listCaption->pos() - QPoint(0, 5));
+    buttons_ = {bind(&frmRara::Command1, &frmRara::Command1_Click), bind(&frmRara::Command2, &frmRara::Command2_Click),
+                bind(&frmRara::Command3, &frmRara::Command3_Click), bind(&frmRara::Command4, &frmRara::Command4_Click),
+                bind(&frmRara::Command5, &frmRara::Command5_Click), bind(&frmRara::Command6, &frmRara::Command6_Click),
+                bind(&frmRara::Command7, &frmRara::Command7_Click)};
 
     list_ = buildList(window.ListView1);
     list_->viewport()->installEventFilter(this);
@@ -145,12 +131,6 @@ void RaraView::refresh()
     const frmRara* window = form();
     if (!window)
         return;
-    const auto labels = labelsOf(*window);
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        sync(labels_[i], *labels[i]);
-    const auto buttons = buttonsOf(*window);
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        sync(buttons_[i], *buttons[i]);
     syncList(list_, window->ListView1, shownLists_[0]);
     syncList(items_, window->ListView2, shownLists_[1]);
     strip_->setPicture(window->Picture1.Picture);

@@ -32,7 +32,6 @@ private:
     // `shown` is what the list shows, as the engine held it when it last changed.
     void syncList(QTreeWidget* list, const ListView& model, ListView& shown);
 
-    std::array<QLabel*, 11> labels_{};
     std::array<QPushButton*, 7> buttons_{};
     QTreeWidget* list_ = nullptr;
     QTreeWidget* items_ = nullptr;

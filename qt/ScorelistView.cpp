@@ -15,16 +15,15 @@ ScorelistView::ScorelistView(Game& game, frmScorelist& window) : FormView(game, 
     addTitleStrip(window.Label2, &frmScorelist::Label2_MouseDown);
     addMark("_", window.Label3, &frmScorelist::Label3_Click);
     addMark("x", window.Label4, &frmScorelist::Label4_Click);
-    heading_ = makeLabel(window.Label1);
-    heading_->setAlignment(Qt::AlignCenter);
+    bind(&frmScorelist::Label1)->setAlignment(Qt::AlignCenter);
     list_ = new QTreeWidget(this);
     list_->setGeometry(look::pixels(window.ListView1.rect));
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setFocusPolicy(Qt::NoFocus);
     list_->header()->setSectionsMovable(false);
-    buttons_ = {addButton(window.Command1, &frmScorelist::Command1_Click),
-                addButton(window.Command2, &frmScorelist::Command2_Click)};
+    buttons_ = {bind(&frmScorelist::Command1, &frmScorelist::Command1_Click),
+                bind(&frmScorelist::Command2, &frmScorelist::Command2_Click)};
     // Enter closes the list; clearing it takes a deliberate Tab first.
     buttons_[1]->setFocus();
     refresh();
@@ -35,9 +34,6 @@ void ScorelistView::refresh()
     const frmScorelist* window = form();
     if (!window)
         return;
-    sync(heading_, window->Label1);
-    sync(buttons_[0], window->Command1);
-    sync(buttons_[1], window->Command2);
     const ListView& model = window->ListView1;
     if (list_->columnCount() != static_cast<int>(model.columns.size())) {
         QStringList headers;

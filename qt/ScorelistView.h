@@ -20,7 +20,6 @@ public:
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
 private:
-    QLabel* heading_ = nullptr;
     QTreeWidget* list_ = nullptr;
     std::array<QPushButton*, 2> buttons_{};
 };

@@ -18,11 +18,6 @@ constexpr int kIconSize = 32;
 // The entry's picture number, kept to tell a changed entry from the same one.
 constexpr int kPictureRole = Qt::UserRole;
 
-std::array<const Label*, 7> labelsOf(const frmShop& w)
-{
-    return {&w.Label1, &w.Label2, &w.Label3, &w.Label4, &w.Label5, &w.Label6, &w.Label7};
-}
-
 } // namespace
 
 ShopView::ShopView(Game& game, frmShop& window) : FormView(game, window)
@@ -31,16 +26,17 @@ ShopView::ShopView(Game& game, frmShop& window) : FormView(game, window)
     addMark("_", window.Label10, &frmShop::Label10_Click);
     addMark("x", window.Label9, &frmShop::Label9_Click);
 
-    const auto labels = labelsOf(window);
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        labels_[i] = makeLabel(*labels[i]);
-    // The name lines are two high: a long name goes on below.
-    for (QLabel* name : {labels_[1], labels_[5]}) {
-        name->setWordWrap(true);
-        name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (Label frmShop::*label : {&frmShop::Label1, &frmShop::Label2, &frmShop::Label3, &frmShop::Label4,
+                                  &frmShop::Label5, &frmShop::Label6, &frmShop::Label7}) {
+        QLabel* line = bind(label);
+        // The name lines are two high: a long name goes on below.
+        if (label == &frmShop::Label2 || label == &frmShop::Label6) {
+            line->setWordWrap(true);
+            line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
     }
-    buttons_ = {addButton(window.Command1, &frmShop::Command1_Click),
-                addButton(window.Command2, &frmShop::Command2_Click)};
+    buttons_ = {bind(&frmShop::Command1, &frmShop::Command1_Click),
+                bind(&frmShop::Command2, &frmShop::Command2_Click)};
     lists_ = {buildList(window.ListView1, &frmShop::ListView1_ItemClick),
               buildList(window.ListView2, &frmShop::ListView2_ItemClick)};
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
@@ -118,11 +114,6 @@ void ShopView::refresh()
     const frmShop* window = form();
     if (!window)
         return;
-    const auto labels = labelsOf(*window);
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        sync(labels_[i], *labels[i]);
-    sync(buttons_[0], window->Command1);
-    sync(buttons_[1], window->Command2);
     syncingLists_ = true;
     syncList(lists_[0], window->ListView1);
     syncList(lists_[1], window->ListView2);

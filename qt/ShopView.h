@@ -33,7 +33,6 @@ private:
     // The item picture of the shop's image list; none when its file is missing.
     const QIcon& itemIcon(int picture);
 
-    std::array<QLabel*, 7> labels_{};
     std::array<QPushButton*, 2> buttons_{};
     std::array<QListWidget*, 2> lists_{};
     std::array<QLabel*, 2> pictures_{};

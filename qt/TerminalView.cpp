@@ -100,9 +100,9 @@ TerminalView::TerminalView(Game& game, frmTerminal& window) : FormView(game, win
         handle([this] { form()->Text1_KeyPress(13); });
     });
 
-    buttons_ = {addButton(window.Command4, &frmTerminal::Command4_Click),
-                addButton(window.Command1, &frmTerminal::Command1_Click),
-                addButton(window.Command3, &frmTerminal::Command3_Click)};
+    buttons_ = {bind(&frmTerminal::Command4, &frmTerminal::Command4_Click),
+                bind(&frmTerminal::Command1, &frmTerminal::Command1_Click),
+                bind(&frmTerminal::Command3, &frmTerminal::Command3_Click)};
     refresh();
 }
 
@@ -131,9 +131,6 @@ void TerminalView::refresh()
     const QString text = toQString(window->Text1.Text);
     if (input_->text() != text)
         input_->setText(text);
-    sync(buttons_[0], window->Command4);
-    sync(buttons_[1], window->Command1);
-    sync(buttons_[2], window->Command3);
 }
 
 void TerminalView::showEvent(QShowEvent*) { input_->setFocus(); }
