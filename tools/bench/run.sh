@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Measures the game under a virtual X server against a bare Qt window in the
-# same run: time to the welcome pager against the bare window's time to show,
-# resident memory against the bare window's, and processor time at rest and
-# while the information strip scrolls.  Prints the medians of five runs.
-# Usage: tools/bench/run.sh [build folder]   (needs xvfb, xdotool and bc)
+# Measures the game under a virtual X server against two Qt programs built
+# beside it: the bare window (tools/bench/bare_window.cpp), the least a Qt
+# program with a window costs, and the same-work reference
+# (tools/bench/same_work.cpp), which shows what the game shows at its welcome
+# with no game behind it.  Each program runs alone in turn.  For the reference
+# and the game: the time to the welcome pager, the resident memory after the
+# alias box and the scrolling, and the processor time at rest and while the
+# main window's strip scrolls.  Prints each run's figures, then the medians.
+# Usage: tools/bench/run.sh [build folder] [runs]   (needs xvfb, xdotool and bc)
 set -euo pipefail
+# The script reads and prints its figures with a decimal point whatever the
+# locale; the programs it measures run in the player's own.
+if [ -n "${LC_ALL+set}" ]; then as_player=(env "LC_ALL=$LC_ALL"); else as_player=(env -u LC_ALL); fi
+export LC_ALL=C
 build=$(realpath "${1:-build}")
+runs=${2:-5}
 game="$build/kestrix"
 bare="$build/bench/bare_window"
-[ -x "$game" ] && [ -x "$bare" ] || { echo "build the game first: $game, $bare" >&2; exit 1; }
+reference="$build/bench/same_work"
+for program in "$game" "$bare" "$reference"; do
+  [ -x "$program" ] || { echo "build the game first: $program is missing" >&2; exit 1; }
+done
 for tool in Xvfb xdotool bc; do
-  command -v $tool >/dev/null || { echo "missing $tool (apt-get install xvfb xdotool)" >&2; exit 1; }
+  command -v $tool >/dev/null || { echo "missing $tool (apt-get install xvfb xdotool bc)" >&2; exit 1; }
 done
 
 fail() { echo "bench: $*" >&2; exit 1; }
@@ -27,11 +39,16 @@ for _ in $(seq 200); do [ -s "$out/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$out/display")
 
 now() { date +%s.%N; }
+load() { cut -d' ' -f1-3 /proc/loadavg; }
+# The shown window of the program with this pid that has this title.
+window_of() { # title, pid
+  xdotool search --all --pid "$2" --onlyvisible --name "^$1\$" 2>/dev/null | head -1
+}
 # Waits at most 20 s for a window of the program with this pid; a program
 # that died or never showed the window ends the run with a clear message.
 wait_for_window() { # title, pid
   local deadline=$((SECONDS + 20))
-  until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
+  until [ -n "$(window_of "$1" "$2")" ]; do
     kill -0 "$2" 2>/dev/null ||
       fail "the program (pid $2) ended before its window \"$1\" showed: $(tail -3 "$out/errors" 2>/dev/null)"
     [ $SECONDS -lt $deadline ] || fail "no window \"$1\" within 20 s"
@@ -42,67 +59,88 @@ cpu_ticks() {
   [ -r "/proc/$1/stat" ] || fail "the program (pid $1) ended during the measurement"
   awk '{print $14 + $15}' "/proc/$1/stat"
 }
-cpu_seconds_over() {
-  local pid=$1 seconds=$2 before after
-  before=$(cpu_ticks "$pid"); sleep "$seconds"; after=$(cpu_ticks "$pid")
-  echo "($after - $before) / $(getconf CLK_TCK)" | bc -l
+cpu_seconds_since() { # pid, ticks before
+  echo "($(cpu_ticks "$1") - $2) / $(getconf CLK_TCK)" | bc -l
 }
 click_in() { # window id, x, y inside the window
-  local id=$1 x=$2 y=$3 wx wy
+  local id=$1 x=$2 y=$3 X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$id")"
   xdotool mousemove $((X + x)) $((Y + y)) click 1
 }
-
 rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
+record() { echo "$2" >> "$out/$1"; } # figure, value
+end() { kill "$1"; wait "$1" 2>/dev/null || true; }
 
-# One run: the bare window, then the game beside it; each figure goes to a file of its own.
-measure() {
-  local start bare_pid game_pid pager main scroll_start
-  start=$(now); "$bare" >/dev/null 2>"$out/errors" & bare_pid=$!; pids+=($bare_pid)
-  wait_for_window "Bare Qt Window" $bare_pid; echo "$(now) - $start" | bc -l >> "$out/bare_start"
-  start=$(now); "$game" >/dev/null 2>"$out/errors" & game_pid=$!; pids+=($game_pid)
-  wait_for_window "Pager Message" $game_pid; echo "$(now) - $start" | bc -l >> "$out/game_start"
+# The bare window: its time to show and its resident memory once shown.
+measure_bare() {
+  local start pid
+  start=$(now); "${as_player[@]}" "$bare" >/dev/null 2>"$out/errors" & pid=$!; pids+=($pid)
+  wait_for_window "Bare Qt Window" $pid
+  record bare_start "$(echo "$(now) - $start" | bc -l)"
+  sleep 1
+  record bare_rss "$(rss_kib $pid)"
+  end $pid
+}
 
-  pager=$(xdotool search --onlyvisible --name '^Pager Message$' | head -1)
-  click_in "$pager" 164 90            # "Okay"
-  wait_for_window "Welcome newbie!" $game_pid
+# The reference or the game, named by `name`: to the welcome pager, through
+# "Okay" and the alias box, 10 s at rest, then four clicks on the strip that
+# each scroll a server's details through it.
+measure_welcome() { # name, program
+  local name=$1 start pid before
+  start=$(now); "${as_player[@]}" "$2" >/dev/null 2>"$out/errors" & pid=$!; pids+=($pid)
+  wait_for_window "Pager Message" $pid
+  record ${name}_start "$(echo "$(now) - $start" | bc -l)"
+
+  click_in "$(window_of "Pager Message" $pid)" 164 90   # "Okay"
+  wait_for_window "Welcome newbie!" $pid
   sleep 0.2
   xdotool key ctrl+a type bench
   xdotool key Return
   sleep 1
-  cpu_seconds_over "$game_pid" 10 >> "$out/rest"
+  before=$(cpu_ticks $pid); sleep 10
+  record ${name}_rest "$(cpu_seconds_since $pid "$before")"
 
-  main=$(xdotool search --onlyvisible --name '^Kestrix$' | head -1)
-  scroll_start=$(cpu_ticks "$game_pid")
+  before=$(cpu_ticks $pid)
   for _ in 1 2 3 4; do               # the details take about three seconds to pass
-    click_in "$main" 200 280
+    click_in "$(window_of "Kestrix" $pid)" 200 280
     sleep 2.5
   done
-  echo "($(cpu_ticks "$game_pid") - $scroll_start) / $(getconf CLK_TCK)" | bc -l >> "$out/scrolling"
-  rss_kib "$game_pid" >> "$out/game_rss"
-  rss_kib "$bare_pid" >> "$out/bare_rss"
-  kill "$game_pid" "$bare_pid"; wait "$game_pid" "$bare_pid" 2>/dev/null || true
+  record ${name}_scrolling "$(cpu_seconds_since $pid "$before")"
+  record ${name}_rss "$(rss_kib $pid)"
+  end $pid
 }
 
+last() { tail -1 "$out/$1"; }
 median() { sort -g "$out/$1" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+ratio() { echo "$1 / $2" | bc -l; }
 
-runs=5
-for run in $(seq $runs); do
-  measure
-  echo "run $run of $runs done" >&2
+load_before=$(load)
+for run in $(seq "$runs"); do
+  measure_bare
+  measure_welcome reference "$reference"
+  measure_welcome game "$game"
+  printf 'run %d of %d: start %.3f / %.3f / %.3f s, memory %d / %d / %d KiB (bare / reference / Kestrix), strip %.2f / %.2f s, load %s\n' \
+    "$run" "$runs" "$(last bare_start)" "$(last reference_start)" "$(last game_start)" \
+    "$(last bare_rss)" "$(last reference_rss)" "$(last game_rss)" \
+    "$(last reference_scrolling)" "$(last game_scrolling)" "$(load)" >&2
 done
 
-bare_start=$(median bare_start) game_start=$(median game_start)
-bare_rss=$(median bare_rss) game_rss=$(median game_rss)
-rest=$(median rest) scrolling=$(median scrolling)
-echo "Medians of $runs runs:"
-printf 'start to window, bare Qt window:       %.3f s\n' "$bare_start"
-printf 'start to welcome pager, Kestrix:       %.3f s   %.2f times the bare window (at most 1.3)\n' \
-  "$game_start" "$(echo "$game_start / $bare_start" | bc -l)"
-printf 'resident memory, bare Qt window:       %d KiB\n' "$bare_rss"
-printf 'resident memory, Kestrix:              %d KiB   %.2f times the bare window (at most 1.3)\n' \
-  "$game_rss" "$(echo "$game_rss / $bare_rss" | bc -l)"
-printf 'processor time over 10 s at rest:      %.3f s   %.1f %% of one core (0)\n' \
-  "$rest" "$(echo "$rest * 10" | bc -l)"
-printf 'processor time over 10 s of scrolling: %.3f s   %.1f %% of one core (at most 2)\n' \
-  "$scrolling" "$(echo "$scrolling * 10" | bc -l)"
+bare_start=$(median bare_start) reference_start=$(median reference_start) game_start=$(median game_start)
+bare_rss=$(median bare_rss) reference_rss=$(median reference_rss) game_rss=$(median game_rss)
+reference_rest=$(median reference_rest) game_rest=$(median game_rest)
+reference_scrolling=$(median reference_scrolling) game_scrolling=$(median game_scrolling)
+echo "Medians of $runs runs (load average $load_before before, $(load) after):"
+line() { printf '%-51s%s\n' "$1" "$2"; }
+percent() { printf '%.3f s   %.1f %% of one core' "$1" "$(echo "$1 * 10" | bc -l)"; }
+line "start to window, bare Qt window:" "$(printf '%.3f s' "$bare_start")"
+line "start to welcome pager, same-work reference:" "$(printf '%.3f s' "$reference_start")"
+line "start to welcome pager, Kestrix:" "$(printf '%.3f s   %.2f times the same-work reference (at most 1.2), %.2f times the bare window' \
+  "$game_start" "$(ratio "$game_start" "$reference_start")" "$(ratio "$game_start" "$bare_start")")"
+line "resident memory, bare Qt window:" "$(printf '%d KiB' "$bare_rss")"
+line "resident memory, same-work reference:" "$(printf '%d KiB' "$reference_rss")"
+line "resident memory, Kestrix:" "$(printf '%d KiB   %.2f times the same-work reference (at most 1.2), %.2f times the bare window' \
+  "$game_rss" "$(ratio "$game_rss" "$reference_rss")" "$(ratio "$game_rss" "$bare_rss")")"
+line "processor time over 10 s at rest, reference:" "$(percent "$reference_rest")"
+line "processor time over 10 s at rest, Kestrix:" "$(percent "$game_rest") (0)"
+line "processor time over 10 s of scrolling, reference:" "$(percent "$reference_scrolling")"
+line "processor time over 10 s of scrolling, Kestrix:" "$(percent "$game_scrolling") (at most 2)"
