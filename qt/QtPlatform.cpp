@@ -5,8 +5,6 @@
 #include "Look.h"
 #include "NameOnlyIcons.h"
 #include "TextCodec.h"
-#include "ViewFactory.h"
-#include "core/Game.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -28,7 +26,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMediaDevices>
-#include <QScreen>
 #include <QSoundEffect>
 #include <QTime>
 #include <QTimer>
@@ -40,7 +37,7 @@
 namespace kx {
 
 QtPlatform::QtPlatform(std::function<void()> endApplication)
-    : endApplication_(std::move(endApplication))
+    : windows_([this](QEventLoop& loop) { runLoop(loop); }), endApplication_(std::move(endApplication))
 {
     clock_.start();
     // Found from the program itself, so the game runs from whatever prefix it was installed in;
@@ -64,25 +61,11 @@ void QtPlatform::runLoop(QEventLoop& loop)
     std::erase(loops_, &loop);
 }
 
-QtPlatform::~QtPlatform()
-{
-    for (auto& [window, view] : views_)
-        delete view;
-    for (auto& view : retired_)
-        delete view.data();
-}
+QtPlatform::~QtPlatform() = default;
 
-FramelessView* QtPlatform::viewOf(const Window& window) const
-{
-    const auto found = views_.find(&window);
-    return found == views_.end() ? nullptr : found->second;
-}
+FramelessView* QtPlatform::viewOf(const Window& window) const { return windows_.viewOf(window); }
 
-FramelessView* QtPlatform::mainView() const
-{
-    const Window* main = game_ ? game_->find(WindowKind::Rara) : nullptr;
-    return main ? viewOf(*main) : nullptr;
-}
+FramelessView* QtPlatform::mainView() const { return windows_.mainView(); }
 
 void QtPlatform::processEvents()
 {
@@ -159,7 +142,7 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
     dialog.setWindowModality(Qt::ApplicationModal);
     QPointer<QInputDialog> guard(&dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    keyboardBack();
+    windows_.keyboardBack();
     return accepted && guard ? fromQString(dialog.textValue()) : std::string{};
 }
 
@@ -180,7 +163,7 @@ std::filesystem::path QtPlatform::fileDialog(bool saving, const std::string& tit
     dialog.setWindowModality(Qt::ApplicationModal);
     QPointer<QFileDialog> guard(&dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    keyboardBack();
+    windows_.keyboardBack();
     if (!accepted || !guard || dialog.selectedFiles().isEmpty())
         return {};
     return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().front()).toStdString());
@@ -205,117 +188,19 @@ bool QtPlatform::openDocument(const std::filesystem::path& file)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(file.c_str())));
 }
 
-void QtPlatform::windowLoaded(Window& window)
-{
-    FramelessView* view = makeView(*game_, window);
-    if (!view)
-        return;
-    views_[&window] = view;
-    place(*view, window);
-}
+void QtPlatform::windowLoaded(Window& window) { windows_.loaded(window); }
 
-void QtPlatform::place(FramelessView& view, const Window& window)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    FramelessView* main = mainView();
-    if (window.kind() == WindowKind::Rara || !main || !main->isVisible()) {
-        view.move(screen.center() - view.rect().center());
-    } else if (window.kind() == WindowKind::Terminal) {
-        // Beside the main window, or as far right as the screen allows, so the
-        // list and "Connect" stay in view.
-        const QRect beside(main->geometry().topRight() + QPoint(12, 0), view.size());
-        if (screen.contains(beside))
-            view.move(beside.topLeft());
-        else
-            view.move(std::max(screen.right() - view.width(), main->x() + 40), main->y() + 40);
-    } else {
-        view.move(main->geometry().center() - view.rect().center());
-    }
-}
+void QtPlatform::windowUnloaded(Window& window) { windows_.unloaded(window); }
 
-void QtPlatform::windowUnloaded(Window& window)
-{
-    const auto found = views_.find(&window);
-    if (found == views_.end())
-        return;
-    FramelessView* view = found->second;
-    views_.erase(found);
-    view->detach();
-    retired_.emplace_back(view);
-    keyboardBack();
-}
+void QtPlatform::showWindow(Window& window) { windows_.show(window); }
 
-void QtPlatform::showWindow(Window& window)
-{
-    if (FramelessView* view = viewOf(window); view && !quitting_) {
-        view->sync();
-        // A window shown again comes back from the task bar too.
-        view->isMinimized() ? view->showNormal() : view->show();
-        bringForward(*view);
-    }
-}
+void QtPlatform::runModal(Window& window) { windows_.runModal(window); }
 
-void QtPlatform::bringForward(FramelessView& view)
-{
-    view.raise();
-    view.activateWindow();
-    std::erase(shownOrder_, &view);
-    shownOrder_.emplace_back(&view);
-}
+void QtPlatform::minimiseWindow(Window& window) { windows_.minimise(window); }
 
-void QtPlatform::keyboardBack()
-{
-    // The window system may not have told of the last change yet: a hidden
-    // window still counts as active until it has.
-    if (const QWidget* active = QApplication::activeWindow(); active && active->isVisible())
-        return;
-    std::erase(shownOrder_, nullptr);
-    for (auto view = shownOrder_.rbegin(); view != shownOrder_.rend(); ++view)
-        if ((*view)->isVisible() && !(*view)->isMinimized()) {
-            (*view)->activateWindow();
-            return;
-        }
-}
+void QtPlatform::dragWindow(Window& window) { windows_.drag(window); }
 
-void QtPlatform::runModal(Window& window)
-{
-    FramelessView* view = viewOf(window);
-    if (!view || quitting_)
-        return;
-    QEventLoop loop;
-    connect(view, &FramelessView::unloaded, &loop, &QEventLoop::quit);
-    view->sync();
-    if (!view->isVisible()) {
-        view->setWindowModality(Qt::ApplicationModal);
-        view->show();
-    }
-    bringForward(*view);
-    runLoop(loop);
-}
-
-void QtPlatform::minimiseWindow(Window& window)
-{
-    if (FramelessView* view = viewOf(window))
-        view->showMinimized();
-}
-
-void QtPlatform::dragWindow(Window& window)
-{
-    if (FramelessView* view = viewOf(window))
-        view->beginDrag();
-}
-
-void QtPlatform::setTopmost(Window& window, bool topmost)
-{
-    FramelessView* view = viewOf(window);
-    if (!view || view->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
-        return;
-    // Changing a window's flags hides it: show it again as it was.
-    const bool shown = view->isVisible();
-    view->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (shown)
-        view->show();
-}
+void QtPlatform::setTopmost(Window& window, bool topmost) { windows_.setTopmost(window, topmost); }
 
 namespace {
 
@@ -407,25 +292,14 @@ std::string QtPlatform::programFolder() { return programFolder_; }
 
 bool QtPlatform::ownsProgramFolder() { return ownsProgramFolder_; }
 
-void QtPlatform::refreshViews()
-{
-    for (auto& [window, view] : views_)
-        view->sync();
-}
+void QtPlatform::refreshViews() { windows_.refresh(); }
 
-void QtPlatform::atSafePoint()
-{
-    for (auto& view : retired_)
-        if (view)
-            view->deleteLater();
-    retired_.clear();
-}
+void QtPlatform::atSafePoint() { windows_.atSafePoint(); }
 
 void QtPlatform::quit()
 {
     quitting_ = true;
-    for (auto& [window, view] : views_)
-        view->hide();
+    windows_.close();
     // Waits, modal windows and an open input box return at once.
     for (QEventLoop* loop : loops_)
         loop->quit();

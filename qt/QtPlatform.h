@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WindowStack.h"
 #include "platform/Platform.h"
 
 #include <QElapsedTimer>
@@ -19,8 +20,9 @@ namespace kx {
 class FramelessView;
 class Game;
 
-// The Platform on Qt: one frameless view per engine window, nested event
-// loops for waits and modal windows, Qt's dialogs, clipboard and sound.
+// The Platform on Qt: the services (nested event loops for waits, Qt's
+// dialogs, clipboard, sound, folders and the clock) and the window stack,
+// which holds one frameless view per engine window.
 class QtPlatform final : public QObject, public Platform {
 public:
     // `endApplication` ends the main event loop once the game is over; tests,
@@ -29,7 +31,7 @@ public:
     ~QtPlatform() override;
 
     // The game whose windows the views dispatch to; set before it starts.
-    void attach(Game& game) { game_ = &game; }
+    void attach(Game& game) { windows_.attach(game); }
     FramelessView* viewOf(const Window& window) const;
     // The main window's view, when it is loaded.
     FramelessView* mainView() const;
@@ -75,18 +77,8 @@ private:
     static std::function<void()> defaultEnd();
     // Runs a nested loop until `quit` or the end of the program stops it.
     void runLoop(QEventLoop& loop);
-    void place(FramelessView& view, const Window& window);
-    // Shows the view on top of the others, with the keyboard.
-    void bringForward(FramelessView& view);
-    // When the window with the keyboard has gone, the one shown last before it
-    // takes the keyboard, as a window manager would do; without one a keyboard
-    // player would be left with nowhere to type.
-    void keyboardBack();
 
-    Game* game_ = nullptr;
-    std::map<const Window*, FramelessView*> views_;
-    std::vector<QPointer<FramelessView>> retired_;
-    std::vector<QPointer<FramelessView>> shownOrder_; // the last shown last
+    WindowStack windows_;
     QElapsedTimer clock_;
     std::unique_ptr<QSoundEffect> sound_;
     std::map<std::pair<FontRole, std::string>, double> textWidths_;
