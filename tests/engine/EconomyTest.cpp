@@ -196,90 +196,102 @@ TEST_F(Economy, TheShopBuysAndSellsAtThisVisitsPrices)
 
 // Each event forced, with the player's answers and its own draws.  The paged
 // server is Heron Freight, login Rook and swordfish, vulnerability 4.
-TEST_F(Economy, EachDayBringsOneOfTwentyFiveEvents)
+struct EventRow {
+    int k;
+    float funds = 2000, debt = 4000, forwarding = 2, holding = 1;
+    std::vector<int> presses{};
+    int drawn = 0; // Random(500) gives it
+    std::int16_t vulnerability = 4;
+    Lines told{}; // each message's beginning
+    Lines after{}; // as money() tells it; empty: unchanged
+    bool shop = false;
+};
+
+const std::string lent = "Hey, it's Tavrik, want the login name and password to Heron Freight for 200 bucks?";
+const std::string login = "The user name is: Rook-----The password is: swordfish.  You're welcome ;]  -Tavrik";
+const std::string favour = "Hey, I need the user name and password to Heron Freight,  wanna do it for ";
+
+const EventRow kEventRows[] = {
+    {.k = 1, .presses = {Yes}, .told = {lent, login}, .after = {"1800", "4000", "0", "2", "1", "0", "0"}},
+    {.k = 1, .funds = 100, .presses = {Yes, Okay, Okay, No}, .told = {lent, login,
+     "You don't have enough money!  Game Over.", "Would you like to start a new game?"},
+     .after = {"-100", "4000", "0", "2", "1", "0", "0"}},
+    {.k = 1, .presses = {No}, .told = {lent}},
+    {.k = 2, .told = {"i was trying to hack into heron freight this morning.  here's the user name "
+     "for free:  Rook    -xero"}},
+    {.k = 3, .told = {"You've earned 250 dollars on "}, .after = {"2250", "4000", "0", "2", "1", "0", "0"}},
+    {.k = 4, .forwarding = 0, .presses = {Yes}, .told = {"Hey,  I'm in some trouble and can't call"},
+     .after = {"2500", "4000", "0", "-1", "1", "0", "0"}},
+    {.k = 5, .funds = 50, .presses = {Yes}, .told = {"i'll sell you a forwarding bank account for 50 "
+     "dollars.  whattaya say?     -xero"}, .after = {"0", "4000", "0", "3", "1", "0", "0"}},
+    {.k = 5, .funds = 49.99f, .presses = {Yes}, .told = {"i'll sell", "idiot, you don't even have 50 "
+     "bucks man!"}},
+    {.k = 6, .presses = {Yes}, .drawn = 99, .told = {"Can I borrow your bank account for a day, I'll pay "
+     "you the interest I get :]  -Tavrik", "Thanks a lot.  The interest is only $99 tho.  Not my "
+     "fault..."}, .after = {"2099", "4000", "0", "2", "1", "0", "0"}},
+    {.k = 6, .presses = {Yes}, .drawn = 100, .told = {"Can I", "Thanks a lot.  The interest is $100!  "
+     "Boy, you got lucky."}, .after = {"2100", "4000", "0", "2", "1", "0", "0"}},
+    {.k = 7, .told = {"i tell you, the workers at heron freight suck.  they keep changing the log in "
+     "names, but not the passwords.  they're taunting me!  anyways, one of the names begins with a "
+     "'R' and it's password is swordfish.     -xero"}},
+    {.k = 8, .holding = 0, .presses = {Yes}, .told = {"I'll pay off your debt for one holder!  I need "
+     "one really bad!   -Crass", "Why don't you get a holder first?!"}},
+    {.k = 8, .debt = 10000, .presses = {Yes}, .told = {"I'll pay"}, .after = {"2000", "0", "0", "2", "0", "0", "0"}},
+    {.k = 8, .debt = 10000.5f, .presses = {Yes}, .told = {"I'll pay", "$10,000.5!!!  No way man, forget "
+     "about it."}},
+    {.k = 9, .told = {"wassup!!    -spitfire"}},
+    {.k = 10, .told = {"you have recieved a check from spitfire for $1,000 for being a good friend :]"},
+     .after = {"3000", "4000", "0", "2", "1", "0", "0"}},
+    {.k = 11, .presses = {Yes}, .drawn = 1, .vulnerability = 10, .told = {favour + "101 bucks?",
+     "Alright man, good luck.  Remember - Username AND password for Heron Freight or nothing."},
+     .after = {"2000", "4000", "0", "2", "1", "7", "101"}},
+    {.k = 11, .presses = {No}, .drawn = 500, .vulnerability = 1, .told = {favour + "1,500 bucks?"}},
+    {.k = 12}, {.k = 13}, {.k = 16}, {.k = 20},
+    {.k = 14, .funds = 200, .presses = {Yes}, .told = {"**Special Deal**- 5 Forwarding Bank Accounts "
+     "for only $200!  Would you like to buy them?", "Try getting some cash first."}},
+    {.k = 14, .funds = 200.5f, .presses = {Yes}, .told = {"**Special"},
+     .after = {"0.5", "4000", "0", "7", "1", "0", "0"}},
+    {.k = 15, .told = {"I'm bored.  Let's hack into something...   -Tavrik"}},
+    {.k = 21, .shop = true}, {.k = 25, .shop = true}};
+
+class DailyEvent : public Economy, public ::testing::WithParamInterface<EventRow> {};
+
+TEST_P(DailyEvent, TellsAndMovesMoneyAsAnswered)
 {
-    const std::string lent = "Hey, it's Tavrik, want the login name and password to Heron Freight for 200 bucks?";
-    const std::string login = "The user name is: Rook-----The password is: swordfish.  You're welcome ;]  -Tavrik";
-    const std::string favour = "Hey, I need the user name and password to Heron Freight,  wanna do it for ";
-    const struct {
-        int k;
-        float funds = 2000, debt = 4000, forwarding = 2, holding = 1;
-        std::vector<int> presses{};
-        int drawn = 0; // Random(500) gives it
-        std::int16_t vulnerability = 4;
-        Lines told{}; // each message's beginning
-        Lines after{}; // as money() tells it; empty: unchanged
-        bool shop = false;
-    } rows[] = {
-        {.k = 1, .presses = {Yes}, .told = {lent, login}, .after = {"1800", "4000", "0", "2", "1", "0", "0"}},
-        {.k = 1, .funds = 100, .presses = {Yes, Okay, Okay, No}, .told = {lent, login,
-         "You don't have enough money!  Game Over.", "Would you like to start a new game?"},
-         .after = {"-100", "4000", "0", "2", "1", "0", "0"}},
-        {.k = 1, .presses = {No}, .told = {lent}},
-        {.k = 2, .told = {"i was trying to hack into heron freight this morning.  here's the user name "
-         "for free:  Rook    -xero"}},
-        {.k = 3, .told = {"You've earned 250 dollars on "}, .after = {"2250", "4000", "0", "2", "1", "0", "0"}},
-        {.k = 4, .forwarding = 0, .presses = {Yes}, .told = {"Hey,  I'm in some trouble and can't call"},
-         .after = {"2500", "4000", "0", "-1", "1", "0", "0"}},
-        {.k = 5, .funds = 50, .presses = {Yes}, .told = {"i'll sell you a forwarding bank account for 50 "
-         "dollars.  whattaya say?     -xero"}, .after = {"0", "4000", "0", "3", "1", "0", "0"}},
-        {.k = 5, .funds = 49.99f, .presses = {Yes}, .told = {"i'll sell", "idiot, you don't even have 50 "
-         "bucks man!"}},
-        {.k = 6, .presses = {Yes}, .drawn = 99, .told = {"Can I borrow your bank account for a day, I'll pay "
-         "you the interest I get :]  -Tavrik", "Thanks a lot.  The interest is only $99 tho.  Not my "
-         "fault..."}, .after = {"2099", "4000", "0", "2", "1", "0", "0"}},
-        {.k = 6, .presses = {Yes}, .drawn = 100, .told = {"Can I", "Thanks a lot.  The interest is $100!  "
-         "Boy, you got lucky."}, .after = {"2100", "4000", "0", "2", "1", "0", "0"}},
-        {.k = 7, .told = {"i tell you, the workers at heron freight suck.  they keep changing the log in "
-         "names, but not the passwords.  they're taunting me!  anyways, one of the names begins with a "
-         "'R' and it's password is swordfish.     -xero"}},
-        {.k = 8, .holding = 0, .presses = {Yes}, .told = {"I'll pay off your debt for one holder!  I need "
-         "one really bad!   -Crass", "Why don't you get a holder first?!"}},
-        {.k = 8, .debt = 10000, .presses = {Yes}, .told = {"I'll pay"}, .after = {"2000", "0", "0", "2", "0", "0", "0"}},
-        {.k = 8, .debt = 10000.5f, .presses = {Yes}, .told = {"I'll pay", "$10,000.5!!!  No way man, forget "
-         "about it."}},
-        {.k = 9, .told = {"wassup!!    -spitfire"}},
-        {.k = 10, .told = {"you have recieved a check from spitfire for $1,000 for being a good friend :]"},
-         .after = {"3000", "4000", "0", "2", "1", "0", "0"}},
-        {.k = 11, .presses = {Yes}, .drawn = 1, .vulnerability = 10, .told = {favour + "101 bucks?",
-         "Alright man, good luck.  Remember - Username AND password for Heron Freight or nothing."},
-         .after = {"2000", "4000", "0", "2", "1", "7", "101"}},
-        {.k = 11, .presses = {No}, .drawn = 500, .vulnerability = 1, .told = {favour + "1,500 bucks?"}},
-        {.k = 12}, {.k = 13}, {.k = 16}, {.k = 20},
-        {.k = 14, .funds = 200, .presses = {Yes}, .told = {"**Special Deal**- 5 Forwarding Bank Accounts "
-         "for only $200!  Would you like to buy them?", "Try getting some cash first."}},
-        {.k = 14, .funds = 200.5f, .presses = {Yes}, .told = {"**Special"},
-         .after = {"0.5", "4000", "0", "7", "1", "0", "0"}},
-        {.k = 15, .told = {"I'm bored.  Let's hack into something...   -Tavrik"}},
-        {.k = 21, .shop = true}, {.k = 25, .shop = true}};
+    const EventRow& row = GetParam();
     state().Server[7].Name = "Heron Freight";
     listOnly({7});
     Lines captions;
     platform.whilePagerShows = [&](kx::frmPager& pager) { captions.push_back(pager.Command1.Caption); };
-    for (const auto& row : rows) {
-        state().Funds = row.funds, state().Debt = row.debt;
-        state().Items[1] = row.forwarding, state().Items[2] = row.holding;
-        kx::ServerRecord& server = state().Server[7];
-        server.Vulnerability = row.vulnerability, server.UserName = "Rook", server.Password = "swordfish";
-        const Lines before = money();
-        platform.clearRecords();
-        captions.clear();
-        platform.pagerPresses.assign(row.presses.begin(), row.presses.end());
-        random.pushRandom(25, row.k);
-        random.pushRandom(1, 1);
-        if (row.drawn)
-            random.pushRandom(500, row.drawn);
-        run([&] { kx::DailyPagerEvents(game); });
-        const std::string what = "event " + std::to_string(row.k);
-        expectMessages(row.told, what);
-        EXPECT_EQ(captions, Lines(row.told.size(), row.k == 9 ? "Ummm..." : "Okay")) << what;
-        EXPECT_EQ(money(), row.after.empty() ? before : row.after) << what;
-        EXPECT_EQ(game.find<kx::frmShop>() != nullptr, row.shop) << what;
-        if (kx::frmShop* shop = game.find<kx::frmShop>())
-            game.unload(*shop);
-        state().FavourServer = state().FavourReward = 0;
-    }
-    // The events close every new day's list.
+    state().Funds = row.funds, state().Debt = row.debt;
+    state().Items[1] = row.forwarding, state().Items[2] = row.holding;
+    kx::ServerRecord& server = state().Server[7];
+    server.Vulnerability = row.vulnerability, server.UserName = "Rook", server.Password = "swordfish";
+    const Lines before = money();
+    platform.clearRecords();
+    platform.pagerPresses.assign(row.presses.begin(), row.presses.end());
+    random.pushRandom(25, row.k);
+    random.pushRandom(1, 1);
+    if (row.drawn)
+        random.pushRandom(500, row.drawn);
+    run([&] { kx::DailyPagerEvents(game); });
+    const std::string what = "event " + std::to_string(row.k);
+    expectMessages(row.told, what);
+    EXPECT_EQ(captions, Lines(row.told.size(), row.k == 9 ? "Ummm..." : "Okay")) << what;
+    EXPECT_EQ(money(), row.after.empty() ? before : row.after) << what;
+    EXPECT_EQ(game.find<kx::frmShop>() != nullptr, row.shop) << what;
+    if (kx::frmShop* shop = game.find<kx::frmShop>())
+        game.unload(*shop);
+}
+
+INSTANTIATE_TEST_SUITE_P(Economy, DailyEvent, ::testing::ValuesIn(kEventRows),
+                         [](const ::testing::TestParamInfo<EventRow>& info) {
+                             return "event" + std::to_string(info.param.k) + "_" + std::to_string(info.index);
+                         });
+
+// The events close every new day's list.
+TEST_F(Economy, TheEventsCloseEveryNewDaysList)
+{
     for (int i = 0; i < kx::kWorldSize * 9; ++i)
         random.push(i == 800 + 6 ? 0.0f : 0.5f); // 8 draws a server, then server 7 alone is listed
     random.pushRandom(25, 10);
