@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace kx {
 
@@ -70,6 +73,7 @@ TerminalView::TerminalView(Game& game, frmTerminal& window) : FormView(game, win
     const QRect last = look::pixels(window.Term.back().rect);
     rows_ = new TermRows(this);
     rows_->setGeometry(first.united(last));
+    rows_->installEventFilter(this);
     rows_->onMouseDown = [this](int index, int button, int shift, double x, double y) {
         handle([=, this] { form()->Term_MouseDown(index, button, shift, x, y); });
     };
@@ -143,15 +147,50 @@ void TerminalView::changeEvent(QEvent* event)
     FramelessView::changeEvent(event);
 }
 
+namespace {
+
+// The engine's code of a key the input line passes on to it; 0 for others.
+int engineKey(const QKeyEvent& key, bool typed)
+{
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return 0;
+    switch (key.key()) {
+    case Qt::Key_Up: return frmTerminal::kKeyUp;
+    case Qt::Key_Down: return frmTerminal::kKeyDown;
+    case Qt::Key_PageUp: return frmTerminal::kKeyPageUp;
+    case Qt::Key_PageDown: return frmTerminal::kKeyPageDown;
+    // On an empty line Tab goes on to the buttons, as everywhere else.
+    case Qt::Key_Tab: return typed ? frmTerminal::kKeyTab : 0;
+    default: return 0;
+    }
+}
+
+} // namespace
+
 bool TerminalView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == input_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            const int code = key == Qt::Key_Up ? frmTerminal::kKeyUp : frmTerminal::kKeyDown;
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (const int code = engineKey(key, !input_->text().isEmpty())) {
             handle([this, code] { form()->Text1_KeyDown(code); });
             return true;
         }
+        // Ctrl+C copies the selected rows, as "Copy Text" does; else the line's own selection.
+        const frmTerminal* window = form();
+        if (key.matches(QKeySequence::Copy) && window &&
+            std::ranges::any_of(window->Term, &frmTerminal::Row::Selected)) {
+            handle(on(&frmTerminal::Command4_Click));
+            return true;
+        }
+    }
+    // The wheel scrolls the transcript three lines a notch, as text views do.
+    if (watched == rows_ && event->type() == QEvent::Wheel) {
+        wheelTurn_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        const int notches = wheelTurn_ / QWheelEvent::DefaultDeltasPerStep;
+        wheelTurn_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+        if (notches)
+            handle([this, notches] { form()->ScrollBy(-3 * notches); });
+        return true;
     }
     return FormView::eventFilter(watched, event);
 }

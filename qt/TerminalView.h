@@ -48,7 +48,8 @@ public:
 protected:
     void showEvent(QShowEvent*) override;
     void changeEvent(QEvent* event) override;
-    // Up and Down in the input line bring back what was typed before.
+    // The input line passes the keys of history, paging and completion to the
+    // engine; the rows take the wheel.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -57,6 +58,7 @@ private:
     QScrollBar* scroll_ = nullptr;
     std::array<QPushButton*, 3> buttons_{};
     bool syncing_ = false;
+    int wheelTurn_ = 0; // eighths of a degree not yet a whole notch
 };
 
 } // namespace kx

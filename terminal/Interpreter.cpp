@@ -108,6 +108,10 @@ void frmTerminal::Text1_KeyDown(int keyCode)
         History.Older(Text1.Text);
     else if (keyCode == kKeyDown)
         History.Newer(Text1.Text);
+    else if (keyCode == kKeyPageUp || keyCode == kKeyPageDown)
+        ScrollBy(keyCode == kKeyPageUp ? -kRows : kRows);
+    else if (keyCode == kKeyTab)
+        CompleteInput();
 }
 
 void frmTerminal::RemoteCommand(const std::string& line)

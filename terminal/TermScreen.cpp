@@ -102,6 +102,11 @@ void frmTerminal::SetScrollValue(int value)
     VScroll1_Change();
 }
 
+void frmTerminal::ScrollBy(int lines)
+{
+    SetScrollValue(std::clamp(VScroll1.Value + lines, VScroll1.Min, std::max(VScroll1.Min, VScroll1.Max)));
+}
+
 void frmTerminal::VScroll1_Change()
 {
     const GameState& s = game().state;

@@ -17,6 +17,7 @@ class frmTerminal final : public WindowOf<WindowKind::Terminal> {
 public:
     static constexpr int kRows = 17;
     static constexpr int kKeyUp = 38, kKeyDown = 40; // the arrow keys' codes
+    static constexpr int kKeyTab = 9, kKeyPageUp = 33, kKeyPageDown = 34;
 
     explicit frmTerminal(Game& game);
 
@@ -32,6 +33,7 @@ public:
     ScrollBar VScroll1; // scrolls the transcript
     TextBox Text1; // the input line
     CommandHistory History; // what was typed into Text1, for the arrow keys
+    std::string Ambiguous; // the input a Tab could not complete, so a second Tab lists
     Button Command4; // "Copy Text"
     Button Command1; // "Reconnect"
     Button Command3; // "Disconnect"
@@ -56,8 +58,15 @@ public:
     void Label3_Click();
     void Label4_Click();
     void Text1_KeyPress(int key);
-    // Up and Down bring back the lines typed before.
+    // Up and Down bring back the lines typed before; Page Up and Page Down
+    // scroll a screen; Tab completes what is typed.
     void Text1_KeyDown(int keyCode);
+    // Scrolls the transcript by that many lines, down when positive, within the bar's range.
+    void ScrollBy(int lines);
+    // Completes the command being typed or, once logged in, the file name of
+    // "write"; an ambiguous start goes as far as the candidates agree, and
+    // Tab again on it prints them.  Nothing goes to the server.
+    void CompleteInput();
 
     // Sets the scroll bar, redrawing the rows as its change event does.
     void SetScrollValue(int value);

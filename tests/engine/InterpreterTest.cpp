@@ -50,6 +50,46 @@ TEST_F(Interpreter, HelpAndClsWorkAnywhereButFilesOnlyOnceLoggedIn)
     }
 }
 
+// Tab completes a command, and once logged in the file name of "write"; an
+// ambiguous start goes as far as the candidates agree and Tab again lists
+// them.  Nothing reaches the server; Page Up and Page Down scroll a screen.
+TEST_F(Interpreter, TabCompletesLocallyAndPagesScrollAScreen)
+{
+    const struct { bool loggedIn; std::string typed; int tabs; std::string completed, listed; } rows[] = {
+        {false, "he", 1, "help", ""}, {false, "WR", 1, "write ", ""}, {false, "p", 1, "prgm", ""},
+        {false, "p", 2, "prgm", "prgmname  prgmpass"}, {false, "prgm", 1, "prgm", ""},
+        {false, "write pa", 1, "write pa", ""}, {true, "write pa", 1, "write pay", ""},
+        {true, "write pay", 2, "write pay", "payroll.db  payments.dtb"}, {true, "write payr", 1, "write payroll.db ", ""},
+        {true, "read 1", 1, "read 1", ""}, {true, "x", 1, "x", ""}, {true, "", 1, "", ""}};
+    for (const auto& row : rows) {
+        row.loggedIn ? logIn() : connect();
+        if (row.loggedIn)
+            setFiles({{"payroll.db", "p", true}, {"payments.dtb", "q", false}});
+        const std::size_t printed = state().TermLineCount;
+        const int draws = random.draws;
+        term().Text1.Text = row.typed;
+        for (int i = 0; i < row.tabs; ++i)
+            run([&] { term().Text1_KeyDown(kx::frmTerminal::kKeyTab); });
+        EXPECT_EQ(term().Text1.Text, row.completed) << row.typed;
+        EXPECT_EQ(said(printed), row.listed.empty() ? Lines{} : Lines{row.listed}) << row.typed;
+        EXPECT_EQ(login(), row.loggedIn ? "" : "N") << "the login never sees a Tab";
+        EXPECT_EQ(random.draws, draws);
+    }
+    for (int i = 0; i < 40; ++i)
+        type("line " + std::to_string(i));
+    const int end = term().VScroll1.Value;
+    const auto page = [&](int key) {
+        run([&] { term().Text1_KeyDown(key); });
+        return term().VScroll1.Value;
+    };
+    EXPECT_EQ(page(kx::frmTerminal::kKeyPageUp), end - kx::frmTerminal::kRows);
+    EXPECT_EQ(term().Term[0].Caption, state().TermLines[end - kx::frmTerminal::kRows]);
+    EXPECT_EQ(page(kx::frmTerminal::kKeyPageDown), end);
+    for (int i = 0; i < 10; ++i)
+        page(kx::frmTerminal::kKeyPageUp);
+    EXPECT_EQ(term().VScroll1.Value, 0) << "the bar stops at its top";
+}
+
 TEST_F(Interpreter, UpAndDownBringBackTheLastFiftyLines)
 {
     connect();

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -88,6 +89,34 @@ private slots:
         view.scrollBar()->setValue(0);
         QCOMPARE(view.rows()->rowText(0), QString(">Kestrix Command Help File"));
         QCOMPARE(view.rows()->rowText(12).at(8), QChar(0x2302)); // the parameter mark is drawn
+    }
+
+    // The wheel scrolls three lines a notch, Page Up a screen; Tab completes
+    // what is typed and, on an empty line, goes on to the buttons; Ctrl+C
+    // copies the selected rows.
+    void wheelPagesTabAndCopyWorkAsInATerminal()
+    {
+        TerminalView& view = connect();
+        QTest::keyClicks(view.input(), "help\r");
+        const int end = view.scrollBar()->value();
+        QWheelEvent notch(QPointF(10, 10), view.rows()->mapToGlobal(QPointF(10, 10)), {}, {0, 120},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view.rows(), &notch);
+        QCOMPARE(view.scrollBar()->value(), end - 3);
+        QTest::keyClick(view.input(), Qt::Key_PageUp);
+        QCOMPARE(view.scrollBar()->value(), std::max(end - 3 - 17, 0));
+        QTest::keyClicks(view.input(), "sel");
+        QTest::keyClick(view.input(), Qt::Key_Tab);
+        QCOMPARE(view.input()->text(), QString("selhelp"));
+        QCOMPARE(QApplication::focusWidget(), view.input());
+        view.input()->clear();
+        h.game->dispatch([&] { h.terminal()->Text1.Text.clear(); });
+        QTest::keyClick(view.input(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != view.input());
+        h.game->dispatch([&] { h.terminal()->Term[2].Selected = true; });
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(view.input(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), toQString(h.terminal()->Term[2].Caption));
     }
 
     // A whole break-in without the mouse: the welcome and the alias by keys, a
