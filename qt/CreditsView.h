@@ -16,6 +16,9 @@ public:
     QPlainTextEdit* text() const { return text_; }
     QPushButton* continueButton() const { return continue_; }
 
+protected:
+    bool closesOnEscape() const override { return true; }
+
 private:
     QPlainTextEdit* text_ = nullptr;
     QPushButton* continue_ = nullptr;

@@ -15,6 +15,9 @@ public:
     // 1 "Pay Loan", 2 "Get Loan", 3 "Deposit", 4 "Withdraw".
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
+protected:
+    bool closesOnEscape() const override { return true; }
+
 private:
     std::array<QPushButton*, 4> buttons_{};
 };

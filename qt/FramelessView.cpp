@@ -7,6 +7,7 @@
 #include "core/Window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -218,6 +219,14 @@ void FramelessView::syncMask()
     QPainterPath outline;
     outline.addRoundedRect(QRectF(maskedOutline_), maskedCorner_ / 2.0, maskedCorner_ / 2.0);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
+}
+
+void FramelessView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && closesOnEscape() && window_)
+        closeRequested();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void FramelessView::changeEvent(QEvent* event)

@@ -50,6 +50,8 @@ protected:
     void handle(Handler&& handler);
     // The window system asked to close the window.
     virtual void closeRequested() = 0;
+    // Whether Escape closes the window, as the window system's close command would.
+    virtual bool closesOnEscape() const { return false; }
     // The rounded outline the window is drawn and clicked in.
     virtual QRect outlineRect() const { return rect(); }
     virtual int cornerSize() const { return 6; }
@@ -69,6 +71,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

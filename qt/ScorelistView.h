@@ -19,6 +19,9 @@ public:
     // 1 "Clear List", 2 "Close".
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
+protected:
+    bool closesOnEscape() const override { return true; }
+
 private:
     QTreeWidget* list_ = nullptr;
     std::array<QPushButton*, 2> buttons_{};

@@ -26,6 +26,9 @@ public:
     // 1 beside the offers, 2 beside the player's items.
     QLabel* sidePicture(int number) const { return pictures_[number - 1]; }
 
+protected:
+    bool closesOnEscape() const override { return true; }
+
 private:
     QListWidget* buildList(const ListView& model, void (frmShop::*click)(int));
     void syncList(QListWidget* list, const ListView& model);

@@ -2,6 +2,7 @@
 
 #include "FramelessView.h"
 #include "ViewFactory.h"
+#include "WindowPlacement.h"
 #include "core/Game.h"
 
 #include <QApplication>
@@ -49,16 +50,17 @@ void WindowStack::place(FramelessView& view, const Window& window)
     FramelessView* main = mainView();
     if (window.kind() == WindowKind::Rara || !main || !main->isVisible()) {
         view.move(screen.center() - view.rect().center());
-    } else if (window.kind() == WindowKind::Terminal) {
-        // Beside the main window, or as far right as the screen allows, so the
-        // list and "Connect" stay in view.
-        const QRect beside(main->geometry().topRight() + QPoint(12, 0), view.size());
-        if (screen.contains(beside))
-            view.move(beside.topLeft());
-        else
-            view.move(std::max(screen.right() - view.width(), main->x() + 40), main->y() + 40);
+    } else if (window.kind() == WindowKind::Pager || window.kind() == WindowKind::Menu) {
+        // A message stands over the window that asked.
+        const QWidget* asking = QApplication::activeWindow();
+        const QWidget* over = asking && asking->isVisible() ? asking : main;
+        view.move(over->geometry().center() - view.rect().center());
     } else {
-        view.move(main->geometry().center() - view.rect().center());
+        std::vector<QRect> others;
+        for (const auto& [shown, other] : views_)
+            if (other != main && other != &view && other->isVisible())
+                others.push_back(other->frameGeometry());
+        view.move(PlaceBeside(view.frameSize(), main->frameGeometry(), screen, others));
     }
 }
 

@@ -157,6 +157,32 @@ private slots:
         QVERIFY(typed < static_cast<qsizetype>(frmCredits::CreditsText().size()) - 20);
     }
 
+    // Escape closes the shop, the top ten, the finances and the credits, as
+    // the window system's close command would.
+    void escapeClosesTheSecondaryWindows()
+    {
+        h.newGame("neo", 0.05);
+        Game& game = *h.game;
+        const auto escape = [&](WindowKind kind) {
+            if (const Window* window = game.find(kind))
+                QTest::keyClick(h.platform->viewOf(*window), Qt::Key_Escape);
+        };
+        game.dispatch([&] { game.load<frmShop>(); });
+        escape(WindowKind::Shop);
+        QVERIFY(!game.find<frmShop>());
+        game.dispatch([&] { game.load<frmScorelist>(); });
+        escape(WindowKind::Scorelist);
+        QVERIFY(!game.find<frmScorelist>());
+        QTimer::singleShot(0, h.platform.get(), [&] { escape(WindowKind::Finance); });
+        game.dispatch([&] { game.ShowModal(game.load<frmFinance>()); });
+        QVERIFY(!game.find<frmFinance>());
+        QTimer::singleShot(50, h.platform.get(), [&] { escape(WindowKind::Credits); });
+        game.dispatch([&] { game.load<frmCredits>(); });
+        QTRY_VERIFY(!game.find<frmCredits>());
+        escape(WindowKind::Rara);
+        QVERIFY(h.rara());
+    }
+
     // "Contents" hands the help's first page to the desktop.
     void contentsOpensTheHelp()
     {

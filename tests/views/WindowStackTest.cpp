@@ -1,6 +1,7 @@
 // The window stack on its own: the game runs on the headless platform, and the
 // test tells the stack what the engine did, as the Qt platform would.
 #include "qt/FramelessView.h"
+#include "qt/WindowPlacement.h"
 #include "qt/WindowStack.h"
 #include "core/Game.h"
 #include "core/RandomSource.h"
@@ -58,6 +59,27 @@ private slots:
         QVERIFY(!under->isVisible());
         stack.show(finance);
         QVERIFY(!under->isVisible());
+    }
+
+    // Windows open beside the main window where the screen has room, on no
+    // other window; else cascaded from it, never off the screen.
+    void windowsOpenBesideTheMainWindowAndOnTheScreen()
+    {
+        const QRect wide(0, 0, 1920, 1080), narrow(0, 0, 800, 600);
+        const QRect main(760, 390, 401, 301), centred(199, 149, 401, 301);
+        const QRect terminal(1173, 390, 451, 321), shop(267, 390, 481, 301);
+        const struct { QSize size; QRect main, screen; std::vector<QRect> others; QPoint place; } rows[] = {
+            {{451, 321}, main, wide, {}, {1173, 390}},
+            {{481, 301}, main, wide, {terminal}, {267, 390}},
+            {{330, 162}, main, wide, {terminal, shop}, {760, 703}},
+            {{451, 321}, centred, narrow, {}, {239, 189}},
+            {{451, 321}, centred, narrow, {QRect(239, 189, 451, 321)}, {259, 209}},
+            {{1000, 700}, centred, narrow, {}, {0, 0}}};
+        for (const auto& row : rows) {
+            const QPoint place = PlaceBeside(row.size, row.main, row.screen, row.others);
+            QCOMPARE(place, row.place);
+            QVERIFY(!QRect(place, row.size).intersects(row.main) || row.screen == narrow);
+        }
     }
 };
 
