@@ -34,7 +34,10 @@ QImage windowsPicture(const QWidget* top)
             bounds |= widget->geometry();
         }
     std::ranges::stable_partition(shown, [top](const QWidget* widget) { return widget != top; });
-    QImage picture(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    // At the screen's pixels, so a picture of windows shown larger is as sharp as they are.
+    const qreal scale = top ? top->devicePixelRatioF() : qApp->devicePixelRatio();
+    QImage picture(bounds.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     for (QWidget* widget : shown)

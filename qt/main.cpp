@@ -3,6 +3,9 @@
 #include "Screenshot.h"
 #include "core/Game.h"
 #include "core/RandomSource.h"
+#include "storage/KeptFiles.h"
+#include "storage/Skins.h"
+#include "storage/WindowSize.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +25,24 @@ QIcon gameIcon()
     return icon;
 }
 
+// Qt takes the windows' scale only as it starts: the size the player chose is
+// read first, with a platform of its own, and multiplies the desktop's own
+// scaling and any scale the player's environment sets.
+void applyWindowSize(int argc, char* argv[])
+{
+    int percent = 100;
+    {
+        QCoreApplication probe(argc, argv);
+        kx::QtPlatform platform;
+        percent = kx::ReadWindowSize(kx::KeptFileToRead(platform, kx::kSkinSettingsName));
+    }
+    if (percent == 100)
+        return;
+    bool set = false;
+    const double outside = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+    qputenv("QT_SCALE_FACTOR", QByteArray::number((set && outside > 0 ? outside : 1) * percent / 100.0));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -36,6 +57,7 @@ int main(int argc, char* argv[])
     // wait for the window system at every frame.  A player's own choice stands.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    applyWindowSize(argc, argv);
     QApplication app(argc, argv);
     app.setWindowIcon(gameIcon());
     app.setQuitOnLastWindowClosed(false);

@@ -2,7 +2,9 @@
 
 #include "core/Game.h"
 #include "frmCredits.h"
+#include "storage/KeptFiles.h"
 #include "storage/Skins.h"
+#include "storage/WindowSize.h"
 #include "storage/frmScorelist.h"
 
 #include <utility>
@@ -57,13 +59,22 @@ frmMenu::frmMenu(Game& game) : WindowOf(game)
     sound.Checked = true;
     MenuItem skins = item("mnuSkins", "Skins");
     skins.children = {item("mnuSetFolder", "Set Folder"), item("mnuRefresh", "Refresh")};
+    // Ticked at the size the game was started with, or the one chosen since.
+    MenuItem size = item("mnuSize", "Size");
+    const int current = ReadWindowSize(KeptFileToRead(game, kSkinSettingsName));
+    for (int percent : kWindowSizes) {
+        MenuItem choice = item("mnuSize" + std::to_string(percent), std::to_string(percent) + " %");
+        choice.Checkable = true;
+        choice.Checked = percent == current;
+        size.children.push_back(std::move(choice));
+    }
     MenuItem help = item("mnuHelp", "Help");
     help.children = {item("mnuCont", "Contents"), separator(),
                      item("mnuLumoraSite", "Visit Lumora' Website"),
                      item("mnuKestrixSite", "Visit the Kestrix website"), item("mnuAbout", "About...")};
     mnuOther = item("mnuOther", "Other");
     mnuOther.children = {std::move(sound), item("mnuHighScores", "High Scores"),
-                         item("mnuGiveup", "New Game"), separator(), std::move(skins), separator(),
+                         item("mnuGiveup", "New Game"), separator(), std::move(skins), std::move(size), separator(),
                          std::move(help), item("mnuCredits", "Credits")};
 }
 
@@ -81,6 +92,19 @@ void frmMenu::Click(const std::string& name)
     for (const auto& [handlerName, handler] : kHandlers)
         if (name == handlerName)
             (this->*handler)();
+    for (int percent : kWindowSizes)
+        if (name == "mnuSize" + std::to_string(percent))
+            mnuSize_Click(percent);
+}
+
+void frmMenu::mnuSize_Click(int percent)
+{
+    for (MenuItem& choice : Item("mnuSize")->children)
+        choice.Checked = choice.name == "mnuSize" + std::to_string(percent);
+    const std::error_code error = KeepWindowSize(game(), percent);
+    game().ShowPager(error ? WriteFailure("The size cannot be kept", error)
+                           : "The windows take their new size when Kestrix starts again.",
+                     false);
 }
 
 void frmMenu::mnuSound_Click()

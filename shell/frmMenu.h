@@ -36,6 +36,8 @@ public:
     void mnuKestrixSite_Click();
     void mnuAbout_Click();
     void mnuCredits_Click();
+    // Keeps the windows' size for the next start, which is when Qt takes it.
+    void mnuSize_Click(int percent);
 
 private:
     // Hands a page of the help folder to the desktop; one that cannot open shows nothing.

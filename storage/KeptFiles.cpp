@@ -35,13 +35,15 @@ std::string englishWords(const std::error_code& error)
     return english ? strerror_l(error.value(), english) : error.message();
 }
 
+fs::path keepingFolder(Platform& platform)
+{
+    const fs::path program(platform.programFolder());
+    return platform.ownsProgramFolder() && writable(program) ? program : platform.dataFolder();
+}
+
 } // namespace
 
-fs::path KeepingFolder(Game& game)
-{
-    const fs::path program(game.platform().programFolder());
-    return game.platform().ownsProgramFolder() && writable(program) ? program : game.platform().dataFolder();
-}
+fs::path KeepingFolder(Game& game) { return keepingFolder(game.platform()); }
 
 fs::path KeptFileToWrite(Game& game, const std::string& name) { return KeepingFolder(game) / name; }
 
@@ -50,13 +52,15 @@ std::string WriteFailure(const std::string& what, const std::error_code& error)
     return what + " --- Error " + std::to_string(error.value()) + ":  " + englishWords(error);
 }
 
-fs::path KeptFileToRead(Game& game, const std::string& name)
+fs::path KeptFileToRead(Game& game, const std::string& name) { return KeptFileToRead(game.platform(), name); }
+
+fs::path KeptFileToRead(Platform& platform, const std::string& name)
 {
-    const fs::path written = KeptFileToWrite(game, name);
+    const fs::path written = keepingFolder(platform) / name;
     std::error_code error;
     if (fs::exists(written, error))
         return written;
-    return fs::path(game.platform().programFolder()) / name;
+    return fs::path(platform.programFolder()) / name;
 }
 
 } // namespace kx

@@ -2,6 +2,7 @@
 
 #include "KeptFiles.h"
 #include "Settings.h"
+#include "WindowSize.h"
 #include "core/Game.h"
 
 #include <utility>
@@ -72,6 +73,15 @@ void StartSkin(Game& game)
         game.state.SkinFolder = ReadSetting(kSection, kKey, settings);
     }
     loadPictures(game, true);
+}
+
+std::error_code KeepWindowSize(Game& game, int percent)
+{
+    const fs::path settings = KeptFileToWrite(game, kSkinSettingsName);
+    std::error_code error;
+    if (!fs::exists(settings, error))
+        error = WriteSetting(kSection, kKey, game.state.SkinFolder, settings);
+    return error ? error : WriteWindowSize(percent, settings);
 }
 
 void RefreshSkin(Game& game)

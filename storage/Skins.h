@@ -20,5 +20,8 @@ void RefreshSkin(Game& game);
 // The choice is written to the settings file (`check` is asked before each
 // step); a failure is told after the description, and the skin holds for this run.
 void ChooseSkinFolder(Game& game, const WriteStepCheck& check = {});
+// Keeps the windows' size (WindowSize.h) in the settings file; a file made for
+// it names the skin folder too, so the next start still finds the skin.
+std::error_code KeepWindowSize(Game& game, int percent);
 
 } // namespace kx

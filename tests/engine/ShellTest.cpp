@@ -2,6 +2,10 @@
 
 #include "shell/frmCredits.h"
 #include "shell/frmMenu.h"
+#include "storage/KeptFiles.h"
+#include "storage/Settings.h"
+#include "storage/Skins.h"
+#include "storage/WindowSize.h"
 #include "storage/frmScorelist.h"
 
 #include <algorithm>
@@ -90,6 +94,40 @@ TEST_F(Shell, HighScoresBringsAnOpenListForward)
     EXPECT_EQ(game.find<kx::frmScorelist>(), opened);
     EXPECT_EQ(platform.sounds, Lines{"/kestrix/sounds/clap1.wav"});
     EXPECT_EQ(std::ranges::count(platform.events, std::string("show High Scores")), 1);
+}
+
+// "Size" keeps the windows' size for the next start in a section of its own,
+// which leaves the skin folder's entry as it was, and a settings file made
+// for it names the skin too; a size the game does not offer reads as 100.
+TEST_F(Shell, SizeIsKeptForTheNextStartBesideTheSkin)
+{
+    const auto settings = kx::KeptFileToWrite(game, kx::kSkinSettingsName);
+    const auto ticked = [&] {
+        std::vector<std::string> names;
+        for (const kx::MenuItem& size : shown("mnuSize").children)
+            if (size.Checked)
+                names.push_back(size.name);
+        return names;
+    };
+    choose("");
+    EXPECT_EQ(ticked(), Lines{"mnuSize100"});
+    for (const bool fileThere : {true, false}) {
+        if (!fileThere)
+            std::filesystem::remove(settings);
+        platform.clearRecords();
+        choose("mnuSize200");
+        EXPECT_EQ(platform.messageTexts(), Lines{"The windows take their new size when Kestrix starts again."});
+        EXPECT_EQ(kx::ReadWindowSize(settings), 200);
+        EXPECT_EQ(kx::ReadSetting("Kestrix", "SkinFolder", settings), state().SkinFolder);
+        EXPECT_EQ(ticked(), Lines{"mnuSize200"});
+    }
+    game.unload(*game.find<kx::frmMenu>());
+    choose("");
+    EXPECT_EQ(ticked(), Lines{"mnuSize200"}) << "a new menu shows the size kept";
+    for (const char* size : {"175", "", "200%"}) {
+        ASSERT_FALSE(kx::WriteSetting("Display", "Size", size, settings));
+        EXPECT_EQ(kx::ReadWindowSize(settings), 100) << size;
+    }
 }
 
 // "New Game" throws the running game away without a question, and the fresh
