@@ -70,6 +70,7 @@ void FramelessView::addTitleStrip(const Rect& twips, std::function<void()> mouse
     titleStrip_ = twips;
     auto* strip = new ClickArea({}, this);
     strip->setGeometry(look::pixels(twips));
+    strip->setAccessibleName("Title strip: drag to move the window");
     strip->onPress = [this, mouseDown = std::move(mouseDown)](QPoint at) {
         notePress(at);
         handle(mouseDown);
@@ -79,6 +80,7 @@ void FramelessView::addTitleStrip(const Rect& twips, std::function<void()> mouse
 void FramelessView::addMark(const QString& mark, const Rect& twips, std::function<void()> click)
 {
     auto* area = new ClickArea(mark, this);
+    area->setAccessibleName(mark == "x" ? "Close" : "Minimise");
     marks_.push_back(area);
     area->setGeometry(look::pixels(twips));
     area->onClick = [this, click = std::move(click)] { handle(click); };

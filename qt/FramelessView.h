@@ -40,6 +40,9 @@ public:
     void beginDrag();
     // Where the mouse went down on the title strip, on the screen.
     void notePress(QPoint global) { pressedAt_ = global; }
+    // A message window: a screen reader speaks its whole message when it shows.
+    virtual bool isMessage() const { return false; }
+    virtual QString message() const { return {}; }
 
 signals:
     void unloaded();

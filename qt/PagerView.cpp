@@ -1,6 +1,9 @@
 #include "PagerView.h"
 
 #include "Look.h"
+#include "TextCodec.h"
+
+#include <QAccessible>
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -35,8 +38,13 @@ void PagerView::refresh()
     ticker_.setRunning(window->Timer1.Enabled);
 }
 
+QString PagerView::message() const { return toQString(game_.state.PagerText); }
+
 void PagerView::showEvent(QShowEvent*)
 {
+    // A reader speaks the message as it comes, as it does a message box's.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
     // The answer a keyboard player gives with Space or Enter is the first one offered.
     for (QPushButton* b : buttons_)
         if (b->isVisibleTo(this)) {

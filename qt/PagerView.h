@@ -15,6 +15,8 @@ public:
     void refresh() override;
 
     StripWidget* strip() const { return strip_; }
+    bool isMessage() const override { return true; }
+    QString message() const override;
     // 1 "Okay", 2 "Yes", 3 "No".
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 

@@ -1,5 +1,6 @@
 #include "RaraView.h"
 
+#include "Accessibility.h"
 #include "Look.h"
 #include "TextCodec.h"
 
@@ -30,10 +31,18 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
     addMark("_", window.Label3, &frmRara::Label3_Click);
     addMark("x", window.Label4, &frmRara::Label4_Click);
 
-    for (Label frmRara::*label : {&frmRara::Label5, &frmRara::Label6, &frmRara::Label7, &frmRara::Label8,
-                                  &frmRara::Label13, &frmRara::Label9, &frmRara::Label11, &frmRara::Label10,
-                                  &frmRara::Label12, &frmRara::Label14})
-        bind(label);
+    // Each money line is read as one: "Funds $2,000", its dotted caption left unspoken.
+    const std::pair<Label frmRara::*, Label frmRara::*> lines[] = {
+        {&frmRara::Label5, &frmRara::Label9}, {&frmRara::Label6, &frmRara::Label11},
+        {&frmRara::Label7, &frmRara::Label10}, {&frmRara::Label8, &frmRara::Label12},
+        {&frmRara::Label13, &frmRara::Label14}};
+    for (const auto& [caption, value] : lines)
+        LeaveUnspoken(*bind(caption));
+    for (const auto& [caption, value] : lines) {
+        QLabel* shown = bind(value);
+        const QString name = toQString((window.*caption).Caption).remove('.');
+        keepInLine([shown, name] { shown->setAccessibleName(name + ' ' + shown->text()); });
+    }
     // The list's caption sits only eight pixels above it: lift it clear of the list.
     QLabel* listCaption = bind(&frmRara::Label2);
     listCaption->move(listCaption->pos() - QPoint(0, 5));

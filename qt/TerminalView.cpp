@@ -3,6 +3,7 @@
 #include "Look.h"
 #include "TextCodec.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,6 +31,41 @@ void TermRows::setRows(const std::vector<QRect>& places, const std::vector<QStri
     texts_ = texts;
     selected_ = selected;
     update();
+}
+
+void TermRows::setTranscript(const QStringList& lines)
+{
+    if (lines == transcript_)
+        return;
+    const bool added = lines.size() > transcript_.size() &&
+                       std::equal(transcript_.begin(), transcript_.end(), lines.begin());
+    const int start = static_cast<int>(transcript().size());
+    const QStringList before = transcript_;
+    transcript_ = lines;
+    if (!QAccessible::isActive())
+        return;
+    if (added) {
+        const QString text = (before.isEmpty() ? "" : "\n") + lines.mid(before.size()).join('\n');
+        QAccessibleTextInsertEvent inserted(this, start, text);
+        QAccessible::updateAccessibility(&inserted);
+    } else {
+        QAccessibleTextUpdateEvent updated(this, 0, before.join('\n'), transcript());
+        QAccessible::updateAccessibility(&updated);
+    }
+}
+
+std::vector<std::pair<int, int>> TermRows::selectedRanges() const
+{
+    std::vector<std::pair<int, int>> ranges;
+    int offset = 0;
+    for (int line = 0; line < transcript_.size(); ++line) {
+        const int row = line - top_;
+        const int length = static_cast<int>(transcript_[line].size());
+        if (row >= 0 && row < static_cast<int>(selected_.size()) && selected_[static_cast<std::size_t>(row)])
+            ranges.emplace_back(offset, offset + length);
+        offset += length + 1;
+    }
+    return ranges;
 }
 
 void TermRows::paintEvent(QPaintEvent*)
@@ -93,6 +129,7 @@ TerminalView::TerminalView(Game& game, frmTerminal& window) : FormView(game, win
     input_ = new QLineEdit(this);
     input_->setGeometry(look::pixels(window.Text1.rect));
     input_->setObjectName("terminal");
+    input_->setAccessibleName("Command line");
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (frmTerminal* t = form())
@@ -125,6 +162,7 @@ void TerminalView::refresh()
         selected.push_back(row.Selected);
     }
     rows_->setRows(places, texts, selected);
+    syncTranscript(window->VScroll1.Value);
     syncing_ = true;
     const ScrollBar& bar = window->VScroll1;
     if (scroll_->minimum() != bar.Min || scroll_->maximum() != bar.Max)
@@ -135,6 +173,23 @@ void TerminalView::refresh()
     const QString text = toQString(window->Text1.Text);
     if (input_->text() != text)
         input_->setText(text);
+}
+
+void TerminalView::syncTranscript(int top)
+{
+    // Lines are only ever added at the end, or all cleared away.
+    const GameState& s = game_.state;
+    const int count = std::min(static_cast<int>(s.TermLineCount), static_cast<int>(s.TermLines.size()));
+    const std::string last = count > 0 ? s.TermLines[static_cast<std::size_t>(count - 1)] : std::string();
+    if (count != transcriptCount_ || last != lastLine_) {
+        QStringList lines;
+        for (int i = 0; i < count; ++i)
+            lines << toTerminalQString(s.TermLines[static_cast<std::size_t>(i)]);
+        rows_->setTranscript(lines);
+        transcriptCount_ = count;
+        lastLine_ = last;
+    }
+    rows_->setTop(top);
 }
 
 void TerminalView::showEvent(QShowEvent*) { input_->setFocus(); }

@@ -20,6 +20,13 @@ public:
                  const std::vector<bool>& selected);
     QString rowText(int index) const { return texts_.at(index); }
     bool rowSelected(int index) const { return selected_.at(index); }
+    // The whole transcript, a line each, and the line the top row shows: a
+    // screen reader reads it all and hears of the lines that come.
+    void setTranscript(const QStringList& lines);
+    void setTop(int top) { top_ = top; }
+    QString transcript() const { return transcript_.join('\n'); }
+    // Where the selected rows lie in the transcript's text: start and end of each.
+    std::vector<std::pair<int, int>> selectedRanges() const;
 
     std::function<void(int index, int button, int shift, double x, double y)> onMouseDown;
 
@@ -31,6 +38,8 @@ private:
     std::vector<QRect> places_;
     std::vector<QString> texts_;
     std::vector<bool> selected_;
+    QStringList transcript_;
+    int top_ = 0;
 };
 
 // The terminal window.
@@ -57,7 +66,12 @@ private:
     QLineEdit* input_ = nullptr;
     QScrollBar* scroll_ = nullptr;
     std::array<QPushButton*, 3> buttons_{};
+    // Hands the rows the transcript when lines came or went, and the top row's line.
+    void syncTranscript(int top);
+
     bool syncing_ = false;
+    int transcriptCount_ = -1;
+    std::string lastLine_;
     int wheelTurn_ = 0; // eighths of a degree not yet a whole notch
 };
 

@@ -5,6 +5,7 @@
 #include "TextCodec.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -69,6 +70,22 @@ void StripWidget::setPrinted(const std::vector<PictureBox::Printed>& printed)
         return std::ranges::none_of(printed_, [&](const auto& item) { return item.text == entry.first; });
     });
     update(changed);
+    // A scrolling text moves at every tick; a reader hears of a new text only.
+    if (!QAccessible::isActive())
+        return;
+    if (const QString whole = wholeText(); whole != spoken_) {
+        spoken_ = whole;
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
+}
+
+QString StripWidget::wholeText() const
+{
+    QStringList texts;
+    for (const auto& item : printed_)
+        texts << toQString(item.text);
+    return texts.join(' ');
 }
 
 const StripWidget::Drawn& StripWidget::drawn(const std::string& text)
@@ -165,6 +182,14 @@ void StripWidget::mouseMoveEvent(QMouseEvent* event)
 }
 
 ClickArea::ClickArea(const QString& mark, QWidget* parent) : QWidget(parent), mark_(mark) {}
+
+void ClickArea::press()
+{
+    if (onClick)
+        onClick();
+    else if (onPress)
+        onPress(mapToGlobal(rect().center()));
+}
 
 void ClickArea::setMarkDrawn(bool drawn)
 {

@@ -36,6 +36,8 @@ public:
     // Repaints only when the printed texts changed.
     void setPrinted(const std::vector<PictureBox::Printed>& printed);
     const std::vector<PictureBox::Printed>& printed() const { return printed_; }
+    // Every text printed in it, whole, wherever it stands: what a screen reader reads.
+    QString wholeText() const;
     // The picture the texts are printed over; none leaves the dark strip.
     void setPicture(const Image& picture);
 
@@ -67,6 +69,7 @@ private:
     QPixmap scaled_; // the picture at the strip's size
     std::map<std::string, Drawn> drawn_; // the texts printed
     QColor textColour_;
+    QString spoken_; // the whole text a reader last heard of
     bool afterDoubleClick_ = false;
 };
 
@@ -81,6 +84,8 @@ public:
     std::function<void()> onClick;
     // Whether the mark is drawn; a skin's picture draws its own.
     void setMarkDrawn(bool drawn);
+    // Does what a click does, as a screen reader's user presses it.
+    void press();
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,3 +1,4 @@
+#include "Accessibility.h"
 #include "CommandLine.h"
 #include "QtPlatform.h"
 #include "Screenshot.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[])
     applyWindowSize(argc, argv);
     QApplication app(argc, argv);
     app.setWindowIcon(gameIcon());
+    kx::InstallAccessibility();
     app.setQuitOnLastWindowClosed(false);
     kx::QtPlatform platform;
     kx::ClockMixedRandom random;

@@ -1,5 +1,7 @@
 #include "ViewHarness.h"
 
+#include "qt/Accessibility.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMenu>
@@ -21,6 +23,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    InstallAccessibility();
     std::unique_ptr<QObject> test(makeViewTest());
     return QTest::qExec(test.get(), argc, argv);
 }
