@@ -52,6 +52,7 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
                 bind(&frmRara::Command7, &frmRara::Command7_Click)};
 
     list_ = buildList(window.ListView1);
+    list_->setAccessibleName("Vulnerable servers");
     list_->viewport()->installEventFilter(this);
     list_->installEventFilter(this);
     // A keyboard player starts in the list, then tabs through the buttons in their order.
@@ -64,6 +65,7 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
     });
     // The items are only looked at.
     items_ = buildList(window.ListView2);
+    items_->setAccessibleName("Your items");
     items_->setSelectionMode(QAbstractItemView::NoSelection);
     items_->setFocusPolicy(Qt::NoFocus);
     strip_ = new StripWidget(FontRole::StatusStrip, this);

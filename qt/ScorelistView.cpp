@@ -19,6 +19,7 @@ ScorelistView::ScorelistView(Game& game, frmScorelist& window) : FormView(game, 
     list_ = new QTreeWidget(this);
     list_->setGeometry(look::pixels(window.ListView1.rect));
     list_->setRootIsDecorated(false);
+    list_->setAccessibleName("Top ten");
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setFocusPolicy(Qt::NoFocus);
     list_->header()->setSectionsMovable(false);

@@ -1,5 +1,6 @@
 #include "ShopView.h"
 
+#include "Accessibility.h"
 #include "Look.h"
 #include "QtImage.h"
 #include "TextCodec.h"
@@ -39,9 +40,12 @@ ShopView::ShopView(Game& game, frmShop& window) : FormView(game, window)
                 bind(&frmShop::Command2, &frmShop::Command2_Click)};
     lists_ = {buildList(window.ListView1, &frmShop::ListView1_ItemClick),
               buildList(window.ListView2, &frmShop::ListView2_ItemClick)};
+    lists_[0]->setAccessibleName("For sale");
+    lists_[1]->setAccessibleName("Your items");
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
         pictures_[i] = new QLabel(this);
         pictures_[i]->setScaledContents(true);
+        LeaveUnspoken(*pictures_[i]); // pictures only
     }
     pictures_[0]->setGeometry(look::pixels(window.Picture1.rect));
     pictures_[1]->setGeometry(look::pixels(window.Picture2.rect));

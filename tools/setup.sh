@@ -10,8 +10,9 @@ case "$mode" in play|test) ;; *) echo "usage: $0 play|test" >&2; exit 2 ;; esac
 
 packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev
           libqt6widgets6 libqt6multimedia6 fonts-dejavu-core)
-# desktop-file-utils checks the menu entry; locales makes the ones the tests run in
-[ "$mode" = play ] || packages+=(desktop-file-utils locales)
+# desktop-file-utils checks the menu entry; locales makes the ones the tests run
+# in; the rest lets a test read the game as a screen reader does
+[ "$mode" = play ] || packages+=(desktop-file-utils locales xvfb xdotool dbus dbus-bin at-spi2-core python3-pyatspi)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 missing=()
