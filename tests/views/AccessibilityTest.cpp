@@ -4,7 +4,10 @@
 // transcript as one text that tells of its new lines.
 #include "ViewHarness.h"
 
+#include "economy/frmFinance.h"
+#include "economy/frmShop.h"
 #include "qt/TerminalView.h"
+#include "storage/frmScorelist.h"
 #include "qt/TextCodec.h"
 
 #include <QAccessible>
@@ -12,6 +15,7 @@
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace kx;
 
@@ -70,6 +74,39 @@ private slots:
                               role(QAccessible::Button) + "Minimise,";
         QCOMPARE(answers, (QStringList{marks + role(QAccessible::Button) + "Okay",
                                        marks + role(QAccessible::Button) + "Yes," + role(QAccessible::Button) + "No"}));
+    }
+
+    // Every window is named and every control it lists says what it is: the
+    // shop, the finances, the top ten and the credits as much as the others.
+    void everyWindowAndControlHasAName()
+    {
+        Game& game = *h.game;
+        const auto unnamed = [](QWidget* window) {
+            QStringList missing;
+            QAccessibleInterface* top = QAccessible::queryAccessibleInterface(window);
+            if (top->text(QAccessible::Name).isEmpty())
+                missing << "the window";
+            for (int i = 0; i < top->childCount(); ++i)
+                if (QAccessibleInterface* child = top->child(i); child && child->text(QAccessible::Name).isEmpty() &&
+                                                                  child->role() != QAccessible::ScrollBar)
+                    missing << QString::number(child->role()) + " " + child->object()->metaObject()->className();
+            return missing.join(", ");
+        };
+        game.dispatch([&] { game.load<frmShop>(); });
+        QCOMPARE(unnamed(h.platform->viewOf(*game.find<frmShop>())), QString());
+        game.dispatch([&] { game.unload(*game.find<frmShop>()); });
+        game.dispatch([&] { game.load<frmScorelist>(); });
+        QCOMPARE(unnamed(h.platform->viewOf(*game.find<frmScorelist>())), QString());
+        game.dispatch([&] { game.unload(*game.find<frmScorelist>()); });
+        QString finance = "the finances never showed";
+        QTimer::singleShot(0, h.platform.get(), [&] {
+            FramelessView* view = h.platform->viewOf(*game.find<frmFinance>());
+            finance = unnamed(view);
+            QTest::keyClick(view, Qt::Key_Escape);
+        });
+        game.dispatch([&] { game.ShowModal(game.load<frmFinance>()); });
+        QCOMPARE(finance, QString());
+        QCOMPARE(unnamed(&h.mainView()), QString());
     }
 
     // The transcript is one read-only text of every line, the selected row a
