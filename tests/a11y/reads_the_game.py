@@ -1,6 +1,7 @@
 """Reads the running game over the desktop's accessibility bus, as a screen
 reader does: the welcome message, the entries of the open "Other" menu, the
-status strip and a line of the terminal's transcript.  Exits 0 when all were
+status strip and a line of the terminal's transcript, which tells of its
+lines as they come.  Exits 0 when all were
 read, 1 naming what was not."""
 import subprocess
 import sys
@@ -85,8 +86,17 @@ for wanted in ("Sounds", "High Scores", "New Game", "Skins", "Size", "Help", "Cr
         sys.exit(1)
 key("Escape")  # closes the menu
 pump(0.5)
+inserted = []
+pyatspi.Registry.registerEventListener(lambda event: inserted.append(event.any_data), "object:text-changed:insert")
 press(wait_for("Connect", lambda: first("push button", lambda n: n.name == "Connect")))
 rows = wait_for("the terminal's transcript", lambda: first("text", lambda n: n.getState().contains(pyatspi.STATE_READ_ONLY)))
 text = rows.queryText()
 wait_for("a line of the transcript", lambda: ">Connecting to " in text.getText(0, -1))
-print("read: the welcome message, the menu's entries, the status strip and the terminal's transcript")
+end = time.time() + 10
+while not any("?Name" in str(data) for data in inserted) and time.time() < end:
+    pump(0.2)
+if not any("?Name" in str(data) for data in inserted):
+    print(f"not told: the terminal's new lines, only {inserted}")
+    sys.exit(1)
+print("read: the welcome message, the menu's entries, the status strip and the terminal's transcript, "
+      "its new lines told as they came")
