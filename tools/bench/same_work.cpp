@@ -323,6 +323,9 @@ int main(int argc, char* argv[])
     }
     pager->move(main.geometry().center() - pager->rect().center());
     pager->setWindowModality(Qt::ApplicationModal);
+    // The game lets pending events run between loading the pager and showing it:
+    // the main window paints first whenever the window system has exposed it by then.
+    QCoreApplication::processEvents();
 
     // Okay: the pager goes and the alias box asks; then the strip shows the
     // status line and a click scrolls the first server's details through it.
