@@ -4,7 +4,8 @@
 # program with a window costs, and the same-work reference
 # (tools/bench/same_work.cpp), which shows what the game shows at its welcome
 # with no game behind it.  Each program runs alone in turn.  For the reference
-# and the game: the time to the welcome pager, the resident memory after the
+# and the game: the time to the welcome pager (five starts a run, as one start
+# varies by tens of milliseconds from the next), the resident memory after the
 # alias box and the scrolling, and the processor time at rest and while the
 # main window's strip scrolls.  Prints each run's figures, then the medians.
 # Usage: tools/bench/run.sh [build folder] [runs]   (needs xvfb, xdotool and bc)
@@ -71,12 +72,31 @@ rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
 record() { echo "$2" >> "$out/$1"; } # figure, value
 end() { kill "$1"; wait "$1" 2>/dev/null || true; }
 
+launch() { # program; the started program's pid goes to $pid
+  "${as_player[@]}" "$1" >/dev/null 2>"$out/errors" & pid=$!; pids+=($pid)
+}
+started() { # name, start time: the time to the window, for the run and for the medians
+  local seconds
+  seconds=$(echo "$(now) - $2" | bc -l)
+  record ${1}_start "$seconds"
+  record run_${1}_start "$seconds"
+}
+
+# One start to the first window, the bare window's or the welcome pager.
+measure_start() { # name, program, title
+  local start pid
+  start=$(now); launch "$2"
+  wait_for_window "$3" $pid
+  started $1 "$start"
+  end $pid
+}
+
 # The bare window: its time to show and its resident memory once shown.
 measure_bare() {
   local start pid
-  start=$(now); "${as_player[@]}" "$bare" >/dev/null 2>"$out/errors" & pid=$!; pids+=($pid)
+  start=$(now); launch "$bare"
   wait_for_window "Bare Qt Window" $pid
-  record bare_start "$(echo "$(now) - $start" | bc -l)"
+  started bare "$start"
   sleep 1
   record bare_rss "$(rss_kib $pid)"
   end $pid
@@ -87,9 +107,9 @@ measure_bare() {
 # each scroll a server's details through it.
 measure_welcome() { # name, program
   local name=$1 start pid before
-  start=$(now); "${as_player[@]}" "$2" >/dev/null 2>"$out/errors" & pid=$!; pids+=($pid)
+  start=$(now); launch "$2"
   wait_for_window "Pager Message" $pid
-  record ${name}_start "$(echo "$(now) - $start" | bc -l)"
+  started $name "$start"
 
   click_in "$(window_of "Pager Message" $pid)" 164 90   # "Okay"
   wait_for_window "Welcome newbie!" $pid
@@ -114,13 +134,23 @@ last() { tail -1 "$out/$1"; }
 median() { sort -g "$out/$1" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 ratio() { echo "$1 / $2" | bc -l; }
 
+# A start varies by tens of milliseconds from one to the next: each run starts
+# each program five times, the reference and the game in turn, the last time
+# for the whole measurement.
+starts=5
 load_before=$(load)
 for run in $(seq "$runs"); do
+  rm -f "$out"/run_*
   measure_bare
+  for _ in $(seq $((starts - 1))); do
+    measure_start bare "$bare" "Bare Qt Window"
+    measure_start reference "$reference" "Pager Message"
+    measure_start game "$game" "Pager Message"
+  done
   measure_welcome reference "$reference"
   measure_welcome game "$game"
-  printf 'run %d of %d: start %.3f / %.3f / %.3f s, memory %d / %d / %d KiB (bare / reference / Kestrix), strip %.2f / %.2f s, load %s\n' \
-    "$run" "$runs" "$(last bare_start)" "$(last reference_start)" "$(last game_start)" \
+  printf 'run %d of %d: start %.3f / %.3f / %.3f s (medians of %d), memory %d / %d / %d KiB (bare / reference / Kestrix), strip %.2f / %.2f s, load %s\n' \
+    "$run" "$runs" "$(median run_bare_start)" "$(median run_reference_start)" "$(median run_game_start)" $starts \
     "$(last bare_rss)" "$(last reference_rss)" "$(last game_rss)" \
     "$(last reference_scrolling)" "$(last game_scrolling)" "$(load)" >&2
 done
@@ -129,7 +159,7 @@ bare_start=$(median bare_start) reference_start=$(median reference_start) game_s
 bare_rss=$(median bare_rss) reference_rss=$(median reference_rss) game_rss=$(median game_rss)
 reference_rest=$(median reference_rest) game_rest=$(median game_rest)
 reference_scrolling=$(median reference_scrolling) game_scrolling=$(median game_scrolling)
-echo "Medians of $runs runs (load average $load_before before, $(load) after):"
+echo "Medians of $runs runs, $((runs * starts)) starts of each program (load average $load_before before, $(load) after):"
 line() { printf '%-51s%s\n' "$1" "$2"; }
 percent() { printf '%.3f s   %.1f %% of one core' "$1" "$(echo "$1 * 10" | bc -l)"; }
 line "start to window, bare Qt window:" "$(printf '%.3f s' "$bare_start")"
