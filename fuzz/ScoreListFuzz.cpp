@@ -1,6 +1,8 @@
 // The top ten of any file: every place is empty or holds a finite score, and
 // the list written back reads the same, each score as its text keeps it; a
-// refused write leaves the file as it was.  The input is the file.
+// refused write leaves the file as it was.  A game ranked into it takes its
+// place, the places above stay and those below move down one.  The input is
+// the file.
 #include "Fuzzing.h"
 #include "storage/ScoreList.h"
 
@@ -20,6 +22,21 @@ std::vector<std::string> shown(const kx::ScoreList& scores)
     return places;
 }
 
+void requireRanking(const std::filesystem::path& file, const kx::ScoreList& before)
+{
+    static const ScratchFile ranked("ranked.ehf");
+    std::filesystem::remove(ranked.path());
+    const kx::Score game{"neo", 500};
+    const kx::Ranking ranking = kx::RankInFile(game, file, ranked.path());
+    if (!ranking.place || ranking.error)
+        return;
+    const std::vector<std::string> was = shown(before), now = shown(kx::ReadScores(ranked.path()));
+    const auto place = static_cast<std::size_t>(*ranking.place - 1);
+    Require(now[place] == shown({game})[0], "the game takes its place");
+    for (std::size_t i = 0; i < now.size(); ++i)
+        Require(i == place || now[i] == was[i < place ? i : i - 1], "the places above stay and those below move down one");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -30,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const kx::ScoreList scores = kx::ReadScores(scratch.path());
     for (const auto& place : scores)
         Require(!place || std::isfinite(place->score), "a place holds a finite score");
+    requireRanking(scratch.path(), scores);
     const std::error_code error = kx::WriteScores(scores, scratch.path());
     Require(scratch.alone(), "no temporary file is left");
     Require(!error || scratch.read() == bytes, "a refused list leaves the file as it was");
