@@ -63,11 +63,6 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
     reportPicks(list_, syncingList_, [this](int row) {
         handle([this, row] { form()->ListView1_ItemClick(row); });
     });
-    // The items are only looked at.
-    items_ = buildList(window.ListView2);
-    items_->setAccessibleName("Your items");
-    items_->setSelectionMode(QAbstractItemView::NoSelection);
-    items_->setFocusPolicy(Qt::NoFocus);
     strip_ = new StripWidget(FontRole::StatusStrip, this);
     strip_->setGeometry(look::pixels(window.Picture1.rect));
     strip_->onClick = [this] { handle(on(&frmRara::Picture1_Click)); };
@@ -143,7 +138,16 @@ void RaraView::refresh()
     if (!window)
         return;
     syncList(list_, window->ListView1, shownLists_[0]);
-    syncList(items_, window->ListView2, shownLists_[1]);
+    // The items are only looked at, and only once asked for: the list is
+    // made the first time it shows, not at every start.
+    if (!items_ && window->ListView2.Visible) {
+        items_ = buildList(window->ListView2);
+        items_->setAccessibleName("Your items");
+        items_->setSelectionMode(QAbstractItemView::NoSelection);
+        items_->setFocusPolicy(Qt::NoFocus);
+    }
+    if (items_)
+        syncList(items_, window->ListView2, shownLists_[1]);
     strip_->setPicture(window->Picture1.Picture);
     strip_->setPrinted(window->Picture1.printed);
     ticker_.setRunning(window->Timer1.Enabled);

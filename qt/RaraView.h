@@ -18,6 +18,7 @@ public:
     void refresh() override;
 
     QTreeWidget* serverList() const { return list_; }
+    // Null until the items first show.
     QTreeWidget* itemList() const { return items_; }
     StripWidget* strip() const { return strip_; }
     QPushButton* button(int number) const { return buttons_[number - 1]; }
