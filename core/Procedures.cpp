@@ -3,7 +3,6 @@
 #include "RandomSource.h"
 
 #include <cmath>
-#include <filesystem>
 
 namespace kx {
 

@@ -2,7 +2,6 @@
 #include "support/GameFixture.h"
 
 #include "storage/EntryFile.h"
-#include "storage/KeptFiles.h"
 #include "storage/ScoreList.h"
 #include "storage/Scramble.h"
 
