@@ -4,7 +4,7 @@
 
 namespace kx::art {
 
-const std::array<SkinPicture, 8> skinPictures{{
+const std::array<SkinPicture, 10> skinPictures{{
     {"main.jpg", mainPicture},
     {"mview.jpg", mainStripPicture},
     {"servback.jpg", terminalPicture},
@@ -13,6 +13,8 @@ const std::array<SkinPicture, 8> skinPictures{{
     {"finance.jpg", financePicture},
     {"shop.jpg", shopPicture},
     {"scorelist.jpg", scorelistPicture},
+    {"messages.jpg", messagesPicture},
+    {"ledger.jpg", ledgerPicture},
 }};
 
 }

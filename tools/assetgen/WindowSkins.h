@@ -16,5 +16,7 @@ QImage pagerStripPicture(const SkinPalette& skin);
 QImage financePicture(const SkinPalette& skin);
 QImage shopPicture(const SkinPalette& skin);
 QImage scorelistPicture(const SkinPalette& skin);
+QImage messagesPicture(const SkinPalette& skin);
+QImage ledgerPicture(const SkinPalette& skin);
 
 }
