@@ -5,6 +5,7 @@
 set(KESTRIX_ENGINE_FLOORS
   "core platform" # the game's state, windows and shared procedures; the window system's interface
   servers         # the files of a connected server
+  records         # what the game remembers of itself: the messages, the ledger and the ending
   storage         # what the game keeps: entry files, saved games, the top ten, settings, skins
   economy         # the pager, finances, the shop and the daily events
   terminal        # the terminal, connecting, its commands and payments

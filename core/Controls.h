@@ -59,6 +59,7 @@ struct MenuItem {
     bool Checked = false;
     bool Enabled = true;
     std::vector<MenuItem> children;
+    std::string Shortcut; // the keys that choose it from the main window, as "Ctrl+M"
     bool operator==(const MenuItem&) const = default;
 };
 
@@ -109,6 +110,26 @@ struct ListView {
     std::vector<Column> columns;
     std::vector<Item> items;
     int selected = 0; // 1-based; 0 when nothing is selected
+};
+
+// A line chart of amounts by day: one line per series, each told apart by its
+// dash and its marks as well as its colour.
+struct Chart {
+    enum class Mark { Circle, Square, Triangle };
+    struct Point {
+        int day;
+        double amount;
+        bool operator==(const Point&) const = default;
+    };
+    struct Series {
+        std::string name;
+        Mark mark = Mark::Circle;
+        std::vector<Point> points; // by day, ascending
+        bool operator==(const Series&) const = default;
+    };
+    Rect rect;
+    int FirstDay = 1, LastDay = 30; // the days across
+    std::vector<Series> series;
 };
 
 } // namespace kx

@@ -84,6 +84,13 @@ void Game::unloadAll(bool mainWindowToo)
     }
 }
 
+void Game::RecordsChanged()
+{
+    for (const auto& window : windows_)
+        if (window)
+            window->RecordsChanged();
+}
+
 void Game::EndProgram()
 {
     if (ended_)

@@ -74,6 +74,8 @@ public:
     void unloadAll(bool mainWindowToo);
     // Closes every window and ends the program; nothing is saved.
     void EndProgram();
+    // Tells every window that the game's records grew.
+    void RecordsChanged();
 
     // core/Procedures.cpp: the small procedures every window shares.
     std::int16_t Random(std::int16_t n);
@@ -98,7 +100,8 @@ public:
 
     // core/Status.cpp: the main window's figures, and a new game.
     void RefreshStatus();
-    // The labels and status line alone, without the check for a lost game.
+    // The labels, the status line and today's figures in the ledger, without
+    // the check for a lost game.
     void DrawStatus();
     void RateEquipment();
     void RestartGame();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Records.h"
 #include "SkinTable.h"
 
 #include <array>
@@ -86,6 +87,10 @@ struct GameState {
     std::string PagerText;
     double PagerScroll = 0; // x of the text inside the pager strip
     float PagerAnswer = 0; // 1 "Okay", 2 "Yes", 3 "No"
+
+    // The game's records: its messages, oldest first, and a row per day.
+    std::vector<PagerRecord> PagerLog;
+    std::vector<LedgerDay> Ledger;
 };
 
 } // namespace kx

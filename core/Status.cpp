@@ -23,6 +23,8 @@ std::string wholeAmount(float value) { return FormatAmount(RoundHalfUpWhole(valu
 
 void Game::DrawStatus()
 {
+    NoteFigures(state);
+    RecordsChanged();
     frmRara* rara = find<frmRara>();
     if (!rara || ended_) {
         RateEquipment();

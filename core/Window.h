@@ -19,6 +19,8 @@ enum class WindowKind : std::size_t {
     Credits,
     Scorelist,
     Shop,
+    Messages,
+    Ledger,
     Rara,
 };
 inline constexpr std::size_t kWindowKinds = static_cast<std::size_t>(WindowKind::Rara) + 1;
@@ -42,6 +44,8 @@ public:
     virtual void Form_Unload() {}
     // Runs each time the window is shown or becomes the active window again.
     virtual void Form_Activate() {}
+    // The game's messages or ledger grew: a window showing them reads them afresh.
+    virtual void RecordsChanged() {}
 
     Game& game() const { return game_; }
 

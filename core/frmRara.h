@@ -53,6 +53,8 @@ public:
     void Command5_Click();
     // Pops up the "Other" menu below the button and runs the item chosen.
     void Command7_Click();
+    // Runs the "Other" menu's item named `name` when the menu can open.
+    void MenuKey(const std::string& name);
 
     // core/frmRara.cpp: the window itself, its list, search and strip.
     void Form_Unload() override;

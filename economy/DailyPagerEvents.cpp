@@ -14,12 +14,23 @@ namespace {
 struct Pager {
     Game& game;
     const LongAction& day;
-    bool ask(const std::string& text) { return game.ShowPager(text, true) == 2 && day; }
+    bool ask(const std::string& text)
+    {
+        return answered(text, game.ShowPager(text, true) == 2 ? "Yes" : "No") == "Yes";
+    }
     // False once the day's game has gone meanwhile: nothing more may change.
     bool tell(const std::string& text, const std::string& okay = "Okay")
     {
         game.ShowPager(text, false, okay);
-        return static_cast<bool>(day);
+        return !answered(text, okay).empty();
+    }
+    // The day's ledger keeps each message with its answer while the day's game lasts.
+    std::string answered(const std::string& text, const std::string& answer)
+    {
+        if (!day)
+            return {};
+        NoteEvent(game.state, "Pager: " + FirstWords(text, 8) + " (" + answer + ")");
+        return answer;
     }
 };
 

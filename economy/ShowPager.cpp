@@ -31,7 +31,12 @@ std::int16_t Game::ShowPager(const std::string& text, bool twoButtons,
     if (isLoaded(pager))
         ShowModal(pager);
     // PagerAnswer is shared: a message raised meanwhile may have been answered after this one.
-    return static_cast<std::int16_t>(pager.Answer);
+    const auto answer = static_cast<std::int16_t>(pager.Answer);
+    if (!ended_) {
+        RecordMessage(state, text, answer == 1 ? okayCaption : answer == 2 ? "Yes" : "No");
+        RecordsChanged();
+    }
+    return answer;
 }
 
 } // namespace kx

@@ -79,9 +79,11 @@ void frmFinance::Command1_Click()
         if (!Tell("Your debt isn't that high.  You're entire debt will be removed and you will keep "
                   "the remainder of the money."))
             return;
+        NoteEvent(s, "Paid back the whole debt, $" + FormatAmount(s.Debt));
         set(s.Funds, static_cast<double>(s.Funds) - s.Debt);
         s.Debt = 0;
     } else {
+        NoteEvent(s, "Paid back $" + FormatAmount(*a) + " of the debt");
         set(s.Funds, s.Funds - *a);
         set(s.Debt, s.Debt - *a);
     }
@@ -101,6 +103,7 @@ void frmFinance::Command2_Click()
     } else if (a && s.Funds > kTooRichForLoans) {
         Tell("You can afford to lose some money right now.  Go away.");
     } else if (a && Tell("Ok, I'll do it.  Interest is 10% per day.")) {
+        NoteEvent(s, "Borrowed $" + FormatAmount(*a));
         set(s.Funds, s.Funds + *a);
         set(s.Debt, s.Debt + *a);
     }
@@ -129,6 +132,7 @@ void frmFinance::Command3_Click()
         Tell("You need more money first.");
     } else if (a && Tell("You're money has been stored safely and cannot be touched by anyone but "
                          "you.")) {
+        NoteEvent(s, "Put $" + FormatAmount(*a) + " in the bank");
         set(s.Funds, s.Funds - *a);
         set(s.BankFunds, s.BankFunds + *a);
     }
@@ -155,6 +159,7 @@ void frmFinance::Command4_Click()
     if (a && *a > s.BankFunds) {
         Tell("You don't have that much in the bank.");
     } else if (a) {
+        NoteEvent(s, "Took $" + FormatAmount(*a) + " from the bank");
         set(s.Funds, s.Funds + *a);
         set(s.BankFunds, s.BankFunds - *a);
     }

@@ -128,7 +128,8 @@ void frmShop::Command1_Click()
     Game& g = game();
     GameState& s = g.state;
     g.SeedRandom();
-    const std::optional<int> item = ItemNumber(s, SelectedText(ListView1));
+    const std::string name = SelectedText(ListView1);
+    const std::optional<int> item = ItemNumber(s, name);
     if (!item)
         return;
     const int n = *item;
@@ -143,14 +144,15 @@ void frmShop::Command1_Click()
     }
     s.ShopStock[n] = s.ShopStock[n] - 1;
     s.Funds = s.Funds - s.ItemPrice[n];
+    NoteEvent(s, "Bought " + name + " for $" + FormatAmount(s.ItemPrice[n]));
     if (n == kTip) {
         const LongAction buying(*this);
         const int k = static_cast<int>(std::floor(g.RandomUniform() * 3)) + 1;
         const int j = g.Random(static_cast<std::int16_t>(servers->items.size()));
         const ServerRecord& server = s.Server[g.FindServer(servers->items[j - 1].text).value_or(0)];
-        const std::string name = " --- UserName:  " + server.UserName;
+        const std::string user = " --- UserName:  " + server.UserName;
         const std::string password = " --- UserPass:  " + server.Password;
-        g.ShowPager("Server:  " + server.Name + (k == 2 ? "" : name) + (k == 1 ? "" : password), false);
+        g.ShowPager("Server:  " + server.Name + (k == 2 ? "" : user) + (k == 1 ? "" : password), false);
         if (!buying)
             return;
     } else {
@@ -176,6 +178,7 @@ void frmShop::Command2_Click()
     const int n = *item;
     s.ShopStock[n] = s.ShopStock[n] + 1;
     s.Funds = s.Funds + s.ItemPrice[n];
+    NoteEvent(s, "Sold " + name + " for $" + FormatAmount(s.ItemPrice[n]));
     s.Items[n] = s.Items[n] - 1;
     FillLists();
     g.RefreshStatus();

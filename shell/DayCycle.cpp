@@ -8,6 +8,7 @@ namespace kx {
 
 void Game::EndDay(const std::function<void()>& beforeNewWorld)
 {
+    NoteFigures(state);
     if (state.DayCount >= kFinalDay) {
         // The day's payment or bail may have moved the cash: the finished
         // game shows what the top ten ranks.

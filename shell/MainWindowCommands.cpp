@@ -31,6 +31,7 @@ void frmRara::Form_Load()
     Game& g = game();
     GameState& s = g.state;
     const LongAction newGame(*this);
+    ClearRecords(s);
     s.SoundOn = true;
     StartSkin(g);
     g.Show(*this);
@@ -149,6 +150,14 @@ void frmRara::Command7_Click()
     const std::string chosen = g.platform().popupMenu(*this, Command7.rect, menu->mnuOther);
     if (choosing)
         menu->Click(chosen);
+}
+
+void frmRara::MenuKey(const std::string& name)
+{
+    if (!Command7.Enabled)
+        return;
+    frmMenu* menu = game().find<frmMenu>();
+    (menu ? *menu : game().load<frmMenu>()).Click(name);
 }
 
 } // namespace kx

@@ -2,6 +2,8 @@
 
 #include "core/Game.h"
 #include "frmCredits.h"
+#include "records/frmLedger.h"
+#include "records/frmMessages.h"
 #include "storage/KeptFiles.h"
 #include "storage/Skins.h"
 #include "storage/WindowSize.h"
@@ -15,7 +17,7 @@ namespace {
 
 MenuItem item(std::string name, std::string caption)
 {
-    return {std::move(name), std::move(caption), false, false, true, {}};
+    return {std::move(name), std::move(caption), false, false, true, {}, {}};
 }
 
 MenuItem separator() { return item("", "-"); }
@@ -43,7 +45,27 @@ const std::pair<const char*, Handler> kHandlers[] = {
     {"mnuKestrixSite", &frmMenu::mnuKestrixSite_Click},
     {"mnuAbout", &frmMenu::mnuAbout_Click},
     {"mnuCredits", &frmMenu::mnuCredits_Click},
+    {"mnuMessages", &frmMenu::mnuMessages_Click},
+    {"mnuLedger", &frmMenu::mnuLedger_Click},
 };
+
+// An open window comes forward as it is; otherwise it opens.
+template <typename Form>
+void bringForward(Game& game)
+{
+    if (Form* open = game.find<Form>())
+        game.Show(*open);
+    else
+        game.load<Form>();
+}
+
+MenuItem withKey(MenuItem item)
+{
+    for (const auto& [name, keys] : kMenuKeys)
+        if (item.name == name)
+            item.Shortcut = keys;
+    return item;
+}
 
 const char* const kAbout =
     "Kestrix 1.1.  A game of hacking, debt and the odd favour, played against the clock of thirty "
@@ -74,6 +96,7 @@ frmMenu::frmMenu(Game& game) : WindowOf(game)
                      item("mnuKestrixSite", "Visit the Kestrix website"), item("mnuAbout", "About...")};
     mnuOther = item("mnuOther", "Other");
     mnuOther.children = {std::move(sound), item("mnuHighScores", "High Scores"),
+                         withKey(item("mnuMessages", "Messages")), withKey(item("mnuLedger", "Ledger")),
                          item("mnuGiveup", "New Game"), separator(), std::move(skins), std::move(size), separator(),
                          std::move(help), item("mnuCredits", "Credits")};
 }
@@ -134,22 +157,13 @@ void frmMenu::mnuKestrixSite_Click() { OpenHelp("kestrix.html"); }
 
 void frmMenu::mnuAbout_Click() { game().ShowPager(kAbout, false); }
 
-void frmMenu::mnuHighScores_Click()
-{
-    // An open list comes forward as it is, read and applauded once per opening.
-    if (frmScorelist* open = game().find<frmScorelist>())
-        game().Show(*open);
-    else
-        game().load<frmScorelist>();
-}
+// An open list comes forward as it is, read and applauded once per opening.
+void frmMenu::mnuHighScores_Click() { bringForward<frmScorelist>(game()); }
 
-void frmMenu::mnuCredits_Click()
-{
-    Game& g = game();
-    if (frmCredits* open = g.find<frmCredits>())
-        g.Show(*open);
-    else
-        g.load<frmCredits>();
-}
+void frmMenu::mnuCredits_Click() { bringForward<frmCredits>(game()); }
+
+void frmMenu::mnuMessages_Click() { bringForward<frmMessages>(game()); }
+
+void frmMenu::mnuLedger_Click() { bringForward<frmLedger>(game()); }
 
 } // namespace kx

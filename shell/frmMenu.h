@@ -4,8 +4,13 @@
 #include "core/Window.h"
 
 #include <string>
+#include <utility>
 
 namespace kx {
+
+// The items that keys choose from the main window, and the keys.
+inline constexpr std::pair<const char*, const char*> kMenuKeys[] = {{"mnuMessages", "Ctrl+M"},
+                                                                    {"mnuLedger", "Ctrl+L"}};
 
 // Carries the main window's "Other" menu and its handlers; never shown itself.
 class frmMenu final : public WindowOf<WindowKind::Menu> {
@@ -36,6 +41,8 @@ public:
     void mnuKestrixSite_Click();
     void mnuAbout_Click();
     void mnuCredits_Click();
+    void mnuMessages_Click();
+    void mnuLedger_Click();
     // Keeps the windows' size for the next start, which is when Qt takes it.
     void mnuSize_Click(int percent);
 

@@ -2,6 +2,7 @@
 
 #include "EntryFile.h"
 #include "KeptFiles.h"
+#include "SavedRecords.h"
 #include "Scramble.h"
 #include "core/Game.h"
 #include "core/LongAction.h"
@@ -23,10 +24,6 @@ const char* const kScrambleKey = "qelvun";
 const char* const kFilter = "Kestrix Games (*.kxg)";
 constexpr int kHoldings = 10;
 constexpr int kBadFileName = 52; // the number a file that cannot be named reports
-// No game comes near this much money or this many items, and a value this
-// large still leaves room below a float's limit for thirty days of interest
-// and for the equipment rating of as many items.
-constexpr double kLargestSaved = 1e15;
 
 // The saved values in the order they are written; holdings follow as "item1" to "item10".
 enum Value { Alias, Funds, Debt, Bank, Day };
@@ -34,16 +31,12 @@ constexpr std::array<const char*, 5> kKeys{"name", "funds", "debt", "bankfunds",
 
 std::string holdingKey(int n) { return "item" + std::to_string(n); }
 
-const char* const kSaveFailed = "File cannot be save";
+// The game's records ride along under keys of their own, which a reader of the
+// fifteen values above passes over and which need not be there.
+enum Record { Messages, Ledger };
+constexpr std::array<const char*, 2> kRecordKeys{"messages", "ledger"};
 
-// A number as saved; nothing for a text that is not a number a game can hold.
-std::optional<float> savedNumber(const std::string& text)
-{
-    const std::optional<double> value = ReadNumberText(text);
-    if (!value || !(std::fabs(*value) <= kLargestSaved))
-        return std::nullopt;
-    return static_cast<float>(*value);
-}
+const char* const kSaveFailed = "File cannot be save";
 
 } // namespace
 
@@ -82,6 +75,10 @@ void SaveGame(Game& game, const WriteStepCheck& check)
         entries.emplace_back(holdingKey(n), NumberText(s.Items[n]));
     for (auto& entry : entries)
         entry.second = Scramble(entry.second, kScrambleKey, true);
+    // Put first, the records end up below the fifteen values, which keep their order.
+    NoteFigures(s);
+    entries.insert(entries.begin(), {{kRecordKeys[Messages], MessagesValue(s.PagerLog)},
+                                     {kRecordKeys[Ledger], LedgerValue(s.Ledger)}});
     const std::error_code error = PutEntries(kSection, entries, file, [&game] { game.DoEvents(); }, check);
     if (!saving)
         return;
@@ -110,13 +107,18 @@ void LoadGame(Game& game)
     std::vector<std::string> keys(std::begin(kKeys), std::end(kKeys));
     for (int n = 1; n <= kHoldings; ++n)
         keys.push_back(holdingKey(n));
+    keys.insert(keys.end(), kRecordKeys.begin(), kRecordKeys.end());
     std::vector<std::string> values = GetEntries(kSection, keys, file);
+    const std::string ledger = values.back();
+    values.pop_back();
+    const std::string messages = values.back();
+    values.pop_back();
     for (std::string& value : values)
         value = Scramble(value, kScrambleKey, false);
     const std::string alias = values[Alias];
     std::array<std::optional<float>, 4 + kHoldings> numbers;
     for (std::size_t i = 1; i < values.size(); ++i)
-        numbers[i - 1] = savedNumber(values[i]);
+        numbers[i - 1] = SavedNumber(values[i]);
     const std::optional<float> day = numbers[Day - Funds];
     const bool isGame = !alias.empty() && std::ranges::all_of(numbers, [](auto v) { return v.has_value(); }) &&
                        *day >= 1 && *day <= kFinalDay && *day == std::floor(*day);
@@ -132,6 +134,10 @@ void LoadGame(Game& game)
     s.DayCount = *day;
     for (int n = 1; n <= kHoldings; ++n)
         s.Items[n] = *numbers[3 + n];
+    s.PagerLog = ReadMessages(messages);
+    // The saved day was the one before the file's: the loaded game goes on from there.
+    s.Ledger = ReadLedger(ledger);
+    std::erase_if(s.Ledger, [&s](const LedgerDay& row) { return row.Day >= s.DayCount; });
     s.Finished = false;
     rara->ShowFinished(false);
     game.RefreshStatus();

@@ -28,9 +28,17 @@ void frmScorelist::Form_Load()
     game().PlaySound("/sounds/clap1.wav");
 }
 
+void frmScorelist::ShowPlace(int place)
+{
+    ShowScores();
+    ListView1.selected = place;
+    game().Show(*this);
+}
+
 void frmScorelist::ShowScores()
 {
     ListView1.items.clear();
+    ListView1.selected = 0;
     // An empty place shows as an empty row.
     for (const auto& place : ReadScores(KeptFileToRead(game(), kScoreFileName)))
         ListView1.items.push_back(

@@ -22,6 +22,8 @@ public:
     Button Command2; // "Close"
 
     void Form_Load();
+    // Reads the list afresh and brings it forward with `place` chosen (0: none).
+    void ShowPlace(int place);
     void Form_QueryUnload();
     void Command1_Click();
     void Command2_Click();

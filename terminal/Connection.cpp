@@ -120,6 +120,7 @@ void frmTerminal::PayFavour()
         return;
     if (g.ShowPager("Hey, can I have that username and password now?", true) != 2)
         return;
+    NoteEvent(s, "Favour done on " + g.ConnectedServer().Name + ": $" + FormatAmount(s.FavourReward));
     g.ShowPager("Thanks a lot, here's your " + NumberText(s.FavourReward) + " dollars.", false);
     s.Funds = s.Funds + s.FavourReward;
     g.RefreshStatus();

@@ -2,6 +2,7 @@
 #include "core/Numbers.h"
 #include "core/Timing.h"
 #include "frmTerminal.h"
+#include "records/Ending.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,13 +95,23 @@ private:
 
     int securityFactor() const { return 11 - g_.ConnectedServer().Vulnerability; }
 
+    // The day's ledger keeps the payment with its outcome, before the player
+    // hears of it: a new game started meanwhile has a ledger of its own.
+    void note(const std::string& outcome)
+    {
+        NoteEvent(s_, "Payment of $" + FormatAmount(order_.amount) + " on " + g_.ConnectedServer().Name +
+                          ": " + outcome);
+    }
+
     void decide()
     {
         if (!namesTheDatabase()) {
             g_.TermPrint("Error.  File does not exist");
-            if (g_.Random(10) != 1 ||
-                !tell("You have been caught, saving to a file that doesn't exist was too "
-                      "suspicious!"))
+            if (g_.Random(10) != 1) {
+                note("no such file");
+                return;
+            }
+            if (!tell("You have been caught, saving to a file that doesn't exist was too suspicious!"))
                 return;
             // With no forwarding account there is nothing left to lose.
             if (s_.Items[1] >= 1)
@@ -113,6 +124,7 @@ private:
                 caught("");
                 return;
             }
+            note("arrived");
             if (!tell("The saved payment database file was not detected.  You're " +
                       FormatAmount(order_.amount) + " dollars have arrived!"))
                 return;
@@ -123,6 +135,7 @@ private:
         std::string msg = "The payment was discovered on it's outgoing path.  ";
         if (order_.accounts >= securityFactor()) {
             s_.Items[1] -= static_cast<float>(order_.accounts);
+            note("discovered, the forwarding accounts given up");
             if (tell(msg + "The forwarding bank accounts were not traced back to you, however "
                            "they must be removed so you don't get caught."))
                 EndOfTransfer(g_);
@@ -146,16 +159,19 @@ private:
         if (s_.EquipmentRating > 200 && order_.amount < limit + 200) {
             msg += "The administrators however, could not detect a connection from any outside "
                    "users.  The file is still in rotation, and your payment will arrive!";
+            note("discovered, but it arrived");
             escape(msg);
         } else if (s_.EquipmentRating > 200) {
             msg += "Luckily, you weren't caught, but you still get no payment because the file "
                    "was deleted.";
+            note("discovered, nothing paid");
             if (tell(msg))
                 EndOfTransfer(g_);
         } else {
             msg += "The forwarding bank accounts were traced back to your house.  You've been "
                    "arrested.  Bail is $" +
                    FormatAmount(bail) + ".  ";
+            note("arrested, bail $" + FormatAmount(bail));
             if (tell(msg))
                 arrested(bail);
         }
@@ -180,6 +196,7 @@ private:
         if (bail > s_.Funds) {
             if (!tell("Sorry, you don't have enough cash to make bail.  Game Over."))
                 return;
+            ShowEnding(g_, 0);
             if (g_.ShowPager("Would you like to start a new game?", true) == 2) {
                 g_.RestartGame();
                 return;

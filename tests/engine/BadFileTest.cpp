@@ -50,7 +50,7 @@ protected:
         std::string wide = "\xFF\xFE"; // the saved game's text in UTF-16
         for (char c : game)
             wide += std::string{c, '\0'};
-        return {{"truncated", game.substr(0, game.size() / 2)},
+        return {{"truncated", game.substr(0, game.find("ledger=") / 2)},
                 {"binary", binary},
                 {"huge", huge},
                 {"one long line", "[kestrixsav]\r\nname=" + std::string(10 << 20, 'n') + "\r\n[ScoreSheet]"},

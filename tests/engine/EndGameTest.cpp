@@ -5,6 +5,7 @@
 #include "storage/KeptFiles.h"
 #include "storage/ScoreList.h"
 #include "storage/Scramble.h"
+#include "records/frmLedger.h"
 #include "storage/frmScorelist.h"
 
 namespace kxtest {
@@ -37,6 +38,9 @@ TEST_F(EndGame, TheTopTenShowsEveryGameItHoldsAndARankingKeepsThem)
     state().DayCount = 30;
     state().Funds = 5;
     run([&] { game.EndGame(); });
+    EXPECT_EQ(window<kx::frmScorelist>().ListView1.selected, 3) << "the game's own row stands chosen";
+    EXPECT_EQ(window<kx::frmLedger>().Label1.Caption,
+              "The thirty days are over.  Your score is the cash on hand, $5: place 3 in the top ten.");
     EXPECT_EQ(shown(), (std::vector<std::string>{"Ann $1,234.5", "Bob $7", "neo $5", "Cy $2.5"}));
 }
 
@@ -48,6 +52,7 @@ TEST_F(EndGame, AFinishedGameIsRankedOnceAndChangesNoMore)
     run([&] { game.EndGame(); });
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Would you like to start a new game?"});
     EXPECT_TRUE(rara().Command6.Enabled);
+    EXPECT_EQ(game.find<kx::frmScorelist>(), nullptr) << "a lost game is not ranked";
     state().DayCount = 30;
     state().Funds = 5000;
     run([&] { rara().Command1_Click(); });

@@ -2,6 +2,7 @@
 
 #include "core/Numbers.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace kxtest {
@@ -86,6 +87,7 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     if (o.dayEnds)
         scriptQuietDay();
     platform.pagerPresses.assign(o.presses.begin(), o.presses.end());
+    const std::string serverName = server().Name; // a new day may draw another world
 
     type("write " + o.order);
 
@@ -100,6 +102,23 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     EXPECT_EQ(terminalWindow() == nullptr, o.dayEnds || o.day == kx::kFinalDay) << "a finished game closes it";
     EXPECT_EQ(state().Disconnected, o.dayEnds);
     EXPECT_EQ(rara().Label9.Caption, "$" + kx::FormatAmount(kx::RoundHalfUpWhole(o.funds)));
+    // The day's ledger keeps the payment with what came of it.
+    const auto told = [&](const std::string& part) {
+        return std::ranges::any_of(o.told, [&](const std::string& text) { return text.find(part) != text.npos; });
+    };
+    const std::string noted = told("arrested")       ? "arrested, bail $"
+                              : told(kRemoved)       ? "discovered, the forwarding accounts given up"
+                              : told(kEscaped)       ? "discovered, but it arrived"
+                              : told(kDeleted)       ? "discovered, nothing paid"
+                              : told("have arrived") ? "arrived"
+                                                     : "no such file";
+    const std::string amount = o.order.substr(o.order.find(' ') + 1);
+    const auto row = std::ranges::find(state().Ledger, static_cast<int>(o.day), &kx::LedgerDay::Day);
+    ASSERT_NE(row, state().Ledger.end());
+    ASSERT_EQ(row->Events.size(), 1u);
+    const double paid = *kx::ParseNumber(amount.substr(0, amount.find(' ')));
+    EXPECT_TRUE(row->Events[0].starts_with("Payment of $" + kx::FormatAmount(paid) + " on " + serverName + ": " + noted))
+        << row->Events[0];
     if (!o.dayEnds && o.order.starts_with("memo")) {
         EXPECT_EQ(said().back(), "Error.  File does not exist");
     }

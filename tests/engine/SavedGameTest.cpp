@@ -53,9 +53,11 @@ TEST_F(SavedGame, RoundTripsTheNextDay)
     const fs::path file = folder / "first.kxg";
     const std::string written = FileBytes(file);
     EXPECT_TRUE(written.starts_with("[kestrixsav]\r\nitem10=")) << written;
-    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 16);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 18) << "fifteen values and two records";
     save(file);
-    EXPECT_EQ(FileBytes(file), written);
+    const std::string again = FileBytes(file);
+    EXPECT_EQ(again.substr(0, again.find("ledger=")), written.substr(0, written.find("ledger=")));
+    EXPECT_EQ(std::count(again.begin(), again.end(), '\n'), 18);
     EXPECT_EQ(kx::Scramble(kx::GetEntry("KESTRIXSAV", "FUNDS", file), "qelvun", false), "1234.5")
         << "numbers are saved in one form on every system";
 
@@ -120,6 +122,49 @@ TEST_F(SavedGame, ValuesThatWouldOverflowAreRefused)
         EXPECT_EQ(state().Debt, 4000) << key;
         EXPECT_EQ(state().Items[10], 0) << key;
     }
+}
+
+// The messages and the ledger travel with the game, whatever bytes their
+// texts hold, under keys a reader of the other values passes over; a game
+// saved without them loads with none, and a loaded game goes on with its ledger.
+TEST_F(SavedGame, TheRecordsTravelWithTheGame)
+{
+    kx::GameState& s = state();
+    const std::string awkward = "[x] a=b %41 \r\n \xFF\x01 ";
+    s.DayCount = 3;
+    s.PagerLog = {{1, "Welcome", "Okay"}, {3, awkward, "Ummm..."}};
+    s.Ledger = {{1, 2000, 4000, 0, {"Borrowed $1", awkward}}, {2, 2000, 4400, 0, {}}, {3, 2000, 4840, 0, {}}};
+    save(folder / "records");
+    const kx::GameState saved = s;
+    const fs::path file = folder / "records.kxg";
+    const std::string written = FileBytes(file);
+    EXPECT_NE(written.find("\r\nname=" + kx::Scramble("neo", "qelvun", true) + "\r\nledger="), std::string::npos)
+        << "the records stand below the fifteen values";
+    // Saved over a file of an older game, the records stand above the values;
+    // a reader of the values finds each of them past the records.
+    const std::size_t values = written.find("\r\n") + 2, records = written.find("ledger=");
+    WriteBytes(file, written.substr(0, values) + written.substr(records) +
+                         written.substr(values, records - values));
+    EXPECT_EQ(kx::Scramble(kx::GetEntry("kestrixsav", "name", file), "qelvun", false), "neo");
+
+    s.PagerLog.clear();
+    s.Ledger.clear();
+    load(file);
+    ASSERT_EQ(s.PagerLog.size(), 4u) << "the three saved, with the save's question, and the load's answer";
+    EXPECT_EQ(std::vector(s.PagerLog.begin(), s.PagerLog.begin() + 3),
+              std::vector(saved.PagerLog.begin(), saved.PagerLog.begin() + 3));
+    EXPECT_EQ(s.PagerLog.back().Text, "neo's file opened correctly");
+    ASSERT_EQ(s.Ledger.size(), 4u);
+    EXPECT_EQ(std::vector(s.Ledger.begin(), s.Ledger.begin() + 3), saved.Ledger);
+    EXPECT_EQ(s.Ledger.back().Day, 4) << "the loaded game goes on from the next day";
+
+    const fs::path bare = folder / "bare.kxg";
+    WriteBytes(bare, written.substr(0, records));
+    load(bare);
+    EXPECT_EQ(s.Alias, "neo");
+    ASSERT_EQ(s.PagerLog.size(), 1u);
+    EXPECT_EQ(s.PagerLog[0].Text, "neo's file opened correctly");
+    EXPECT_EQ(s.Ledger, (std::vector<kx::LedgerDay>{{4, 2000, 4000, 0, {}}}));
 }
 
 } // namespace

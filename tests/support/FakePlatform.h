@@ -28,6 +28,7 @@ struct PlatformRecords {
     std::vector<double> waited; // the seconds of each wait
     std::vector<FileDialog> fileDialogs;
     std::vector<std::filesystem::path> opened; // documents handed to the desktop
+    std::string clipboard; // the text last put on the clipboard
     // "show <caption>", "pager <text>", "modal <caption>", "input <title>", "quit",
     // "topmost <caption>", "not topmost <caption>"
     std::vector<std::string> events;
@@ -104,6 +105,7 @@ public:
     // The file a picture held by the game was read from; empty for none.
     static std::string fileOf(const kx::Image& picture);
     void playSound(const std::string& path) override { sounds.push_back(path); }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
     void refreshViews() override { ++refreshCalls; }
     void atSafePoint() override { ++safePoints; }
     void quit() override { events.push_back("quit"); }

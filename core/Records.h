@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// What the game remembers of the game under way: every pager message with
+// its answer, and each day's money with what happened that day.
+namespace kx {
+
+struct GameState;
+
+struct PagerRecord {
+    int Day = 0;
+    std::string Text;
+    std::string Answer; // the caption of the button pressed
+    bool operator==(const PagerRecord&) const = default;
+};
+
+struct LedgerDay {
+    int Day = 0;
+    float Cash = 0, Debt = 0, Bank = 0; // as the day ended, or as they stand today
+    std::vector<std::string> Events; // in the order they happened
+    bool operator==(const LedgerDay&) const = default;
+};
+
+// The log keeps the newest messages; a day keeps its first events.
+inline constexpr std::size_t kMessagesKept = 500;
+inline constexpr std::size_t kEventsKept = 100;
+
+// Forgets the records of the game before: a new game starts with none.
+void ClearRecords(GameState& s);
+// Keeps a message with its answer under today's day.
+void RecordMessage(GameState& s, const std::string& text, const std::string& answer);
+// Today's row takes the money as it stands.
+void NoteFigures(GameState& s);
+// Adds what happened to today's row.
+void NoteEvent(GameState& s, const std::string& event);
+// The opening words of a text, with "..." when there is more.
+std::string FirstWords(const std::string& text, std::size_t words);
+
+} // namespace kx
