@@ -136,9 +136,15 @@ void FramelessView::sync()
 {
     syncSkin();
     syncMask();
-    if (window_)
+    if (window_) {
+        // A window may change its title, as the ledger does when the game ends.
+        if (const QString title = toQString(window_->Caption()); title != windowTitle()) {
+            setWindowTitle(title);
+            update();
+        }
         for (const auto& syncing : bindings_)
             syncing();
+    }
     refresh();
 }
 

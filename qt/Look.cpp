@@ -75,13 +75,15 @@ QString styleSheet()
         @tone QPushButton:focus { border: 2px solid @focus; }
         @tone QPushButton:pressed { background: @pressed; }
         @tone QPushButton:disabled { color: @greyed; background: @greyedback; border-color: @line; }
-        @tone QTreeWidget, @tone QListWidget { color: @text; background: @well; border: 1px solid @line;
-                                   selection-background-color: @pick; selection-color: #ffffff; }
+        @tone QTreeWidget, @tone QListWidget, @tone QPlainTextEdit {
+            color: @text; background: @well; border: 1px solid @line;
+            selection-background-color: @pick; selection-color: #ffffff; }
         @tone QHeaderView::section { color: @text; background: @header; border: 0px;
                                      border-right: 1px solid @line; padding: 0px 3px; }
         @tone QLineEdit { color: @text; background: @well; border: 1px solid @edge;
                           selection-background-color: @pick; }
-        @tone QTreeWidget:focus, @tone QListWidget:focus, @tone QLineEdit:focus { border-color: @focus; }
+        @tone QTreeWidget:focus, @tone QListWidget:focus, @tone QPlainTextEdit:focus,
+        @tone QLineEdit:focus { border-color: @focus; }
         @tone QScrollBar:vertical { background: @window; width: 10px; }
         @tone QScrollBar::handle:vertical { background: @handle; min-height: 12px; }
         @tone QScrollBar::add-line:vertical, @tone QScrollBar::sub-line:vertical { height: 0px; }

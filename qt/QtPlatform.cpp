@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QEventLoop>
+#include <QKeySequence>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
@@ -220,6 +221,8 @@ void fillMenu(QMenu& menu, const MenuItem& model, std::string& chosen, QMenu& ro
             action->setCheckable(item.Checkable);
             action->setChecked(item.Checked);
             action->setEnabled(item.Enabled);
+            if (!item.Shortcut.empty())
+                action->setShortcut(QKeySequence(QString::fromStdString(item.Shortcut)));
             QObject::connect(action, &QAction::triggered, &root, [&chosen, &root, name = item.name] {
                 chosen = name;
                 root.close();

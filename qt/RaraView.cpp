@@ -3,25 +3,17 @@
 #include "Accessibility.h"
 #include "Look.h"
 #include "TextCodec.h"
+#include "shell/frmMenu.h"
 
 #include <QEvent>
 #include <QKeyEvent>
-#include <QHeaderView>
+#include <QShortcut>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 
 namespace kx {
 
 namespace {
-
-QStringList cellsOf(const ListView::Item& item)
-{
-    QStringList cells{toQString(item.text)};
-    for (const auto& sub : item.subItems)
-        cells << toQString(sub.text);
-    return cells;
-}
 
 } // namespace
 
@@ -51,7 +43,7 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
                 bind(&frmRara::Command5, &frmRara::Command5_Click), bind(&frmRara::Command6, &frmRara::Command6_Click),
                 bind(&frmRara::Command7, &frmRara::Command7_Click)};
 
-    list_ = buildList(window.ListView1);
+    list_ = new ReportList(window.ListView1, this);
     list_->setAccessibleName("Vulnerable servers");
     list_->viewport()->installEventFilter(this);
     list_->installEventFilter(this);
@@ -60,7 +52,7 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
     QWidget::setTabOrder(list_, buttons_[0]);
     for (std::size_t i = 1; i < buttons_.size(); ++i)
         QWidget::setTabOrder(buttons_[i - 1], buttons_[i]);
-    reportPicks(list_, syncingList_, [this](int row) {
+    list_->reportPicks([this](int row) {
         handle([this, row] { form()->ListView1_ItemClick(row); });
     });
     strip_ = new StripWidget(FontRole::StatusStrip, this);
@@ -71,21 +63,13 @@ RaraView::RaraView(Game& game, frmRara& window) : FormView(game, window), ticker
         handle([=, this] { form()->Picture1_MouseMove(button, shift, x, y); });
     };
     ticker_.onTick = [this] { handle(on(&frmRara::Timer1_Timer)); };
+    // Some of the "Other" menu's items have keys of their own in the main window.
+    for (const auto& [name, keys] : kMenuKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, item = std::string(name)] { handle([this, &item] { form()->MenuKey(item); }); });
+    }
     refresh();
-}
-
-QTreeWidget* RaraView::buildList(const ListView& model)
-{
-    auto* list = new QTreeWidget(this);
-    list->setGeometry(look::pixels(model.rect));
-    list->setRootIsDecorated(false);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->header()->setFont(look::uiFont());
-    list->setUniformRowHeights(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setAllColumnsShowFocus(true);
-    list->header()->setSectionsMovable(false);
-    return list;
 }
 
 bool RaraView::eventFilter(QObject* watched, QEvent* event)
@@ -105,49 +89,22 @@ bool RaraView::eventFilter(QObject* watched, QEvent* event)
     return FramelessView::eventFilter(watched, event);
 }
 
-void RaraView::syncList(QTreeWidget* list, const ListView& model, ListView& shown)
-{
-    syncingList_ = true;
-    // The strip ticks many times a second; a list is rebuilt only when the engine's changed.
-    if (model.columns != shown.columns) {
-        QStringList headers;
-        for (const auto& column : model.columns)
-            headers << toQString(column.text);
-        list->setHeaderLabels(headers);
-        for (int c = 0; c < static_cast<int>(model.columns.size()); ++c)
-            list->setColumnWidth(c, static_cast<int>(list->width() * model.columns[c].widthShare));
-        shown.columns = model.columns;
-    }
-    if (model.items != shown.items) {
-        list->clear();
-        QList<QTreeWidgetItem*> rows;
-        for (const auto& item : model.items)
-            rows << new QTreeWidgetItem(cellsOf(item));
-        list->addTopLevelItems(rows);
-        shown.items = model.items;
-    }
-    showSelected(list, model.selected);
-    if (list->isVisibleTo(this) != model.Visible)
-        list->setVisible(model.Visible);
-    syncingList_ = false;
-}
-
 void RaraView::refresh()
 {
     const frmRara* window = form();
     if (!window)
         return;
-    syncList(list_, window->ListView1, shownLists_[0]);
+    list_->sync(window->ListView1);
     // The items are only looked at, and only once asked for: the list is
     // made the first time it shows, not at every start.
     if (!items_ && window->ListView2.Visible) {
-        items_ = buildList(window->ListView2);
+        items_ = new ReportList(window->ListView2, this);
         items_->setAccessibleName("Your items");
         items_->setSelectionMode(QAbstractItemView::NoSelection);
         items_->setFocusPolicy(Qt::NoFocus);
     }
     if (items_)
-        syncList(items_, window->ListView2, shownLists_[1]);
+        items_->sync(window->ListView2);
     strip_->setPicture(window->Picture1.Picture);
     strip_->setPrinted(window->Picture1.printed);
     ticker_.setRunning(window->Timer1.Enabled);

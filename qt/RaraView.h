@@ -1,12 +1,11 @@
 #pragma once
 
 #include "FormView.h"
+#include "ReportList.h"
 #include "Widgets.h"
 #include "core/frmRara.h"
 
 #include <array>
-
-class QTreeWidget;
 
 namespace kx {
 
@@ -17,9 +16,9 @@ public:
     RaraView(Game& game, frmRara& window);
     void refresh() override;
 
-    QTreeWidget* serverList() const { return list_; }
+    ReportList* serverList() const { return list_; }
     // Null until the items first show.
-    QTreeWidget* itemList() const { return items_; }
+    ReportList* itemList() const { return items_; }
     StripWidget* strip() const { return strip_; }
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
@@ -29,17 +28,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QTreeWidget* buildList(const ListView& model);
-    // `shown` is what the list shows, as the engine held it when it last changed.
-    void syncList(QTreeWidget* list, const ListView& model, ListView& shown);
-
     std::array<QPushButton*, 7> buttons_{};
-    QTreeWidget* list_ = nullptr;
-    QTreeWidget* items_ = nullptr;
-    std::array<ListView, 2> shownLists_{};
+    ReportList* list_ = nullptr;
+    ReportList* items_ = nullptr;
     StripWidget* strip_ = nullptr;
     StripTicker ticker_;
-    bool syncingList_ = false;
 };
 
 } // namespace kx

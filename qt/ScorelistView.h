@@ -1,11 +1,10 @@
 #pragma once
 
 #include "FormView.h"
+#include "ReportList.h"
 #include "storage/frmScorelist.h"
 
 #include <array>
-
-class QTreeWidget;
 
 namespace kx {
 
@@ -15,7 +14,7 @@ public:
     ScorelistView(Game& game, frmScorelist& window);
     void refresh() override;
 
-    QTreeWidget* list() const { return list_; }
+    ReportList* list() const { return list_; }
     // 1 "Clear List", 2 "Close".
     QPushButton* button(int number) const { return buttons_[number - 1]; }
 
@@ -23,7 +22,7 @@ protected:
     bool closesOnEscape() const override { return true; }
 
 private:
-    QTreeWidget* list_ = nullptr;
+    ReportList* list_ = nullptr;
     std::array<QPushButton*, 2> buttons_{};
 };
 

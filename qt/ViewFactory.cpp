@@ -3,6 +3,8 @@
 #include "CreditsView.h"
 #include "ScorelistView.h"
 #include "FinanceView.h"
+#include "LedgerView.h"
+#include "MessagesView.h"
 #include "PagerView.h"
 #include "RaraView.h"
 #include "ShopView.h"
@@ -22,6 +24,8 @@ FramelessView* makeView(Game& game, Window& window)
     case WindowKind::Credits: return new CreditsView(game, static_cast<frmCredits&>(window));
     case WindowKind::Scorelist: return new ScorelistView(game, static_cast<frmScorelist&>(window));
     case WindowKind::Shop: return new ShopView(game, static_cast<frmShop&>(window));
+    case WindowKind::Messages: return new MessagesView(game, static_cast<frmMessages&>(window));
+    case WindowKind::Ledger: return new LedgerView(game, static_cast<frmLedger&>(window));
     case WindowKind::Rara: return new RaraView(game, static_cast<frmRara&>(window));
     }
     return nullptr;

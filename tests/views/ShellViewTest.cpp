@@ -3,11 +3,17 @@
 #include "economy/frmFinance.h"
 #include "economy/frmShop.h"
 #include "qt/CreditsView.h"
+#include "qt/LedgerView.h"
+#include "qt/MessagesView.h"
 #include "qt/ScorelistView.h"
+#include "records/frmLedger.h"
+#include "records/frmMessages.h"
 #include "shell/frmCredits.h"
 #include "storage/frmScorelist.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -214,6 +220,45 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(view));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!h.game->find<frmScorelist>());
+    }
+
+    // Ctrl+M lists the welcome, shown whole and ready to copy; after a day,
+    // Ctrl+L charts and tables both days' debt; the final day's end shows the
+    // ending beside the top ten with the game's place chosen.
+    void theMessagesTheLedgerAndTheEnding()
+    {
+        h.newGame();
+        RaraView& main = h.mainView();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keyClick(&main, Qt::Key_M, Qt::ControlModifier);
+        const frmMessages* log = h.game->find<frmMessages>();
+        QVERIFY(log);
+        auto* messages = static_cast<MessagesView*>(h.platform->viewOf(*log));
+        QCOMPARE(messages->list()->currentItem()->text(0), QString("1"));
+        QVERIFY(messages->text()->toPlainText().startsWith("Welcome to Kestrix.  You're"));
+        QVERIFY(messages->grab().save(h.shotPath("messages-window.png")));
+        QTest::mouseClick(messages->button(1), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), messages->text()->toPlainText());
+
+        QTest::mouseClick(main.button(6), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keyClick(&main, Qt::Key_L, Qt::ControlModifier);
+        frmLedger* ledger = h.game->find<frmLedger>();
+        QVERIFY(ledger);
+        auto* view = static_cast<LedgerView*>(h.platform->viewOf(*ledger));
+        QCOMPARE(view->table()->topLevelItem(0)->text(2), QString("$4,000"));
+        QCOMPARE(view->table()->topLevelItem(1)->text(2), QString("$4,400"));
+        QVERIFY(view->grab().save(h.shotPath("ledger-window.png")));
+
+        h.game->dispatch([&] { h.game->state.DayCount = kFinalDay; });
+        QTest::mouseClick(main.button(6), Qt::LeftButton);
+        QCOMPARE(view->windowTitle(), QString("Game Over"));
+        QVERIFY(view->findChild<QLabel*>()->text().startsWith("The thirty days are over."));
+        const frmScorelist* scores = h.game->find<frmScorelist>();
+        QVERIFY(scores && scores->ListView1.selected >= 1);
+        const auto* list = static_cast<ScorelistView*>(h.platform->viewOf(*scores))->list();
+        QCOMPARE(list->currentIndex().row(), scores->ListView1.selected - 1);
+        QVERIFY(view->grab().save(h.shotPath("ending-window.png")));
     }
 };
 
