@@ -1,6 +1,6 @@
 """Reads the running game over the desktop's accessibility bus, as a screen
 reader does: the welcome message, the entries of the open "Other" menu, the
-status strip and a line of the terminal's transcript, which tells of its
+status strip, the welcome again in the message log and a line of the terminal's transcript, which tells of its
 lines as they come.  Exits 0 when all were
 read, 1 naming what was not."""
 import subprocess
@@ -80,12 +80,17 @@ if entry is None:
     print("not read: an entry of the open menu")
     sys.exit(1)
 entries = [child.name for child in entry.parent]
-for wanted in ("Sounds", "High Scores", "New Game", "Skins", "Size", "Help", "Credits"):
+for wanted in ("Sounds", "High Scores", "Messages", "Ledger", "New Game", "Skins", "Size", "Help", "Credits"):
     if wanted not in entries:
         print(f"not read: the menu entry {wanted} among {entries}")
         sys.exit(1)
 key("Escape")  # closes the menu
 pump(0.5)
+key("ctrl+m")  # the message log, its newest message shown whole
+wait_for("the logged welcome", lambda: first("text", lambda n: n.getState().contains(pyatspi.STATE_READ_ONLY)
+                                             and n.queryText().getText(0, -1).startswith("Welcome to Kestrix.")))
+key("Escape")
+wait_for("the log closing", lambda: not first("text", lambda n: n.getState().contains(pyatspi.STATE_READ_ONLY)))
 inserted = []
 pyatspi.Registry.registerEventListener(lambda event: inserted.append(event.any_data), "object:text-changed:insert")
 press(wait_for("Connect", lambda: first("push button", lambda n: n.name == "Connect")))
@@ -98,5 +103,5 @@ while not any("?Name" in str(data) for data in inserted) and time.time() < end:
 if not any("?Name" in str(data) for data in inserted):
     print(f"not told: the terminal's new lines, only {inserted}")
     sys.exit(1)
-print("read: the welcome message, the menu's entries, the status strip and the terminal's transcript, "
-      "its new lines told as they came")
+print("read: the welcome message, the menu's entries, the status strip, the message log and the terminal's "
+      "transcript, its new lines told as they came")

@@ -7,6 +7,8 @@
 #include "economy/frmFinance.h"
 #include "economy/frmShop.h"
 #include "qt/TerminalView.h"
+#include "records/frmLedger.h"
+#include "records/frmMessages.h"
 #include "storage/frmScorelist.h"
 #include "qt/TextCodec.h"
 
@@ -98,6 +100,19 @@ private slots:
         game.dispatch([&] { game.load<frmScorelist>(); });
         QCOMPARE(unnamed(h.platform->viewOf(*game.find<frmScorelist>())), QString());
         game.dispatch([&] { game.unload(*game.find<frmScorelist>()); });
+        game.dispatch([&] { game.load<frmMessages>(); });
+        QCOMPARE(unnamed(h.platform->viewOf(*game.find<frmMessages>())), QString());
+        game.dispatch([&] { game.load<frmLedger>(); });
+        FramelessView* ledger = h.platform->viewOf(*game.find<frmLedger>());
+        QCOMPARE(unnamed(ledger), QString());
+        // What the chart draws, the reader reads from the table, cell by cell.
+        QAccessibleInterface* top = QAccessible::queryAccessibleInterface(ledger);
+        QAccessibleTableInterface* table = nullptr;
+        for (int i = 0; i < top->childCount() && !table; ++i)
+            if (top->child(i)->text(QAccessible::Name) == "Ledger, a row for each day")
+                table = top->child(i)->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->cellAt(0, 2)->text(QAccessible::Name), QString("$4,000"));
         QString finance = "the finances never showed";
         QTimer::singleShot(0, h.platform.get(), [&] {
             FramelessView* view = h.platform->viewOf(*game.find<frmFinance>());
