@@ -24,6 +24,7 @@ LedgerView::LedgerView(Game& game, frmLedger& window) : FormView(game, window)
     chart_->setAccessibleDescription("The table below holds the same figures, a row for each day.");
     table_ = new ReportList(window.ListView1, this);
     table_->setAccessibleName("Ledger, a row for each day");
+    table_->tipCells();
     close_ = bind(&frmLedger::Command1, &frmLedger::Command1_Click);
     table_->setFocus();
     QWidget::setTabOrder(table_, close_);

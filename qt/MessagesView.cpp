@@ -17,6 +17,7 @@ MessagesView::MessagesView(Game& game, frmMessages& window) : FormView(game, win
     bind(&frmMessages::Label1);
     list_ = new ReportList(window.ListView1, this);
     list_->setAccessibleName("Messages");
+    list_->tipCells();
     list_->reportPicks([this](int row) { handle([this, row] { form()->ListView1_ItemClick(row); }); });
     text_ = new QPlainTextEdit(this);
     text_->setGeometry(look::pixels(window.Text1.rect));

@@ -49,8 +49,11 @@ void ReportList::sync(const ListView& model)
     if (model.items != shown_.items) {
         clear();
         QList<QTreeWidgetItem*> rows;
-        for (const auto& item : model.items)
+        for (const auto& item : model.items) {
             rows << new QTreeWidgetItem(cellsOf(item));
+            for (int c = 0; tipped_ && c < rows.back()->columnCount(); ++c)
+                rows.back()->setToolTip(c, rows.back()->text(c));
+        }
         addTopLevelItems(rows);
         shown_.items = model.items;
     }

@@ -17,10 +17,14 @@ public:
     void sync(const ListView& model);
     // Hands `pick` the row (from 1) the player clicks or moves to.
     void reportPicks(std::function<void(int row)> pick);
+    // Each cell tells its whole text when the mouse rests on it, for cells
+    // too long for their column.
+    void tipCells() { tipped_ = true; }
 
 private:
     ListView shown_; // as the engine held it when it last changed
     bool syncing_ = false;
+    bool tipped_ = false;
 };
 
 } // namespace kx

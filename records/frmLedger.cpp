@@ -7,7 +7,7 @@ namespace kx {
 
 namespace {
 
-const char* const kHeading = "Cash, debt and bank at the end of each day";
+const char* const kHeading = "Cash, debt and bank at the end of each day, and today's as they stand";
 
 // Money as the main window shows it: whole dollars.
 std::string money(float amount) { return "$" + FormatAmount(RoundHalfUpWhole(amount)); }
