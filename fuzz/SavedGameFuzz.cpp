@@ -1,9 +1,13 @@
 // "Load Game" on any file, in a game on the fake window system: the file is
 // refused and the player's values stay as they were, or they are loaded with
-// a day of 1 to 30, finite money and holdings and an alias.  The input is the file.
+// a day of 1 to 30, finite money and holdings and an alias, and with records
+// the game could have kept: at most the messages kept, on days of a game, and
+// a ledger of rising days up to the loaded one, which a save writes back as
+// read.  The input is the file.
 #include "Fuzzing.h"
 #include "core/Game.h"
 #include "core/frmRara.h"
+#include "storage/SavedRecords.h"
 #include "support/FakePlatform.h"
 #include "support/ScriptedRandom.h"
 
@@ -52,5 +56,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "a loaded game is on day 1 to 30");
     Require(std::ranges::all_of(numbers, [](float v) { return std::isfinite(v); }),
             "a loaded game holds finite numbers");
+    const kx::GameState& s = game.state;
+    Require(s.PagerLog.size() <= kx::kMessagesKept, "the log keeps its bound");
+    Require(std::ranges::all_of(s.PagerLog, [](const kx::PagerRecord& r) { return r.Day >= 1 && r.Day <= 30; }),
+            "every message has a day of a game");
+    for (std::size_t i = 0; i < s.Ledger.size(); ++i)
+        Require(std::isfinite(s.Ledger[i].Cash) && s.Ledger[i].Day <= s.DayCount &&
+                    (i == 0 || s.Ledger[i - 1].Day < s.Ledger[i].Day),
+                "the ledger's days rise to the loaded one, with finite figures");
+    Require(!s.Ledger.empty() && s.Ledger.back().Day == s.DayCount, "the loaded day has its row");
+    Require(kx::ReadMessages(kx::MessagesValue(s.PagerLog)) == s.PagerLog &&
+                kx::ReadLedger(kx::LedgerValue(s.Ledger)) == s.Ledger,
+            "the records read back as they are written");
     return 0;
 }
