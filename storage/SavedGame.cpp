@@ -135,9 +135,7 @@ void LoadGame(Game& game)
     for (int n = 1; n <= kHoldings; ++n)
         s.Items[n] = *numbers[3 + n];
     s.PagerLog = ReadMessages(messages);
-    // The saved day was the one before the file's: the loaded game goes on from there.
     s.Ledger = ReadLedger(ledger);
-    std::erase_if(s.Ledger, [&s](const LedgerDay& row) { return row.Day >= s.DayCount; });
     s.Finished = false;
     rara->ShowFinished(false);
     game.RefreshStatus();

@@ -4,6 +4,7 @@
 #include "core/GameState.h"
 #include "core/Numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <string_view>
 #include <utility>
@@ -21,9 +22,12 @@ constexpr char kFieldEnd = '\x1f';
 // room below a float's limit for thirty days of interest.
 constexpr double kLargestSaved = 1e15;
 
-bool mustEscape(unsigned char c) { return c <= ' ' || c == '%' || c == '=' || c == '[' || c == ']'; }
+// What a line of the file cannot hold, and what would split a record's fields.
+bool endsALine(unsigned char c) { return c <= ' ' || c == '%' || c == '=' || c == '[' || c == ']'; }
+bool splitsAField(unsigned char c) { return c == '%' || c == kRecordEnd || c == kFieldEnd; }
 
-std::string escaped(const std::string& bytes)
+// The bytes with those `mustEscape` picks written as "%" and two hex digits.
+std::string escaped(const std::string& bytes, bool (*mustEscape)(unsigned char))
 {
     static constexpr std::string_view kHex = "0123456789ABCDEF";
     std::string out;
@@ -45,20 +49,14 @@ std::optional<std::string> unescaped(const std::string& text)
             continue;
         }
         const std::string digits = text.substr(i + 1, 2);
+        unsigned byte = 0;
         if (digits.size() != 2 || digits.find_first_not_of("0123456789ABCDEF") != std::string::npos)
             return std::nullopt;
-        out += static_cast<char>(std::stoi(digits, nullptr, 16));
+        std::from_chars(digits.data(), digits.data() + 2, byte, 16);
+        out += static_cast<char>(byte);
         i += 2;
     }
     return out;
-}
-
-// The separators never stand in a game's text; one that did would split its field.
-std::string field(std::string text)
-{
-    std::erase(text, kRecordEnd);
-    std::erase(text, kFieldEnd);
-    return text;
 }
 
 std::string value(const std::vector<Fields>& records)
@@ -66,10 +64,10 @@ std::string value(const std::vector<Fields>& records)
     std::string plain;
     for (const Fields& record : records) {
         for (const std::string& text : record)
-            plain += field(text) + kFieldEnd;
+            plain += escaped(text, splitsAField) + kFieldEnd;
         plain += kRecordEnd;
     }
-    return escaped(Scramble(plain, kScrambleKey, true));
+    return escaped(Scramble(plain, kScrambleKey, true), endsALine);
 }
 
 std::vector<Fields> records(const std::string& value)
@@ -80,12 +78,18 @@ std::vector<Fields> records(const std::string& value)
         return out;
     Fields record;
     std::string text;
+    bool whole = true; // every field of the record reads back
     for (const char c : Scramble(*scrambled, kScrambleKey, false)) {
         if (c == kFieldEnd) {
-            record.push_back(std::exchange(text, {}));
+            const std::optional<std::string> field = unescaped(std::exchange(text, {}));
+            whole = whole && field;
+            record.push_back(field.value_or(""));
         } else if (c == kRecordEnd) {
-            out.push_back(std::exchange(record, {}));
+            if (whole && text.empty())
+                out.push_back(std::move(record));
+            record.clear();
             text.clear();
+            whole = true;
         } else {
             text += c;
         }

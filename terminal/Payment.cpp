@@ -187,6 +187,7 @@ private:
             return;
         }
         s_.Funds = static_cast<float>(s_.Funds + order_.amount);
+        NoteFigures(s_); // the day the money came in ends with it
         s_.DayCount = s_.DayCount + 1;
         g_.RefreshStatus();
     }

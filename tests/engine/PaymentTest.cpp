@@ -116,6 +116,7 @@ TEST_P(PaymentOutcome, ChangesMoneyAccountsAndDay)
     const auto row = std::ranges::find(state().Ledger, static_cast<int>(o.day), &kx::LedgerDay::Day);
     ASSERT_NE(row, state().Ledger.end());
     ASSERT_EQ(row->Events.size(), 1u);
+    EXPECT_EQ(row->Cash, o.funds) << "the day's row ends with the payment's money";
     const double paid = *kx::ParseNumber(amount.substr(0, amount.find(' ')));
     EXPECT_TRUE(row->Events[0].starts_with("Payment of $" + kx::FormatAmount(paid) + " on " + serverName + ": " + noted))
         << row->Events[0];

@@ -3,7 +3,9 @@
 #include "economy/frmFinance.h"
 #include "economy/frmShop.h"
 #include "qt/CreditsView.h"
+#include "qt/LedgerChart.h"
 #include "qt/LedgerView.h"
+#include "qt/Look.h"
 #include "qt/MessagesView.h"
 #include "qt/ScorelistView.h"
 #include "records/frmLedger.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -21,7 +24,39 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <cmath>
+#include <optional>
+
 using namespace kx;
+
+namespace {
+
+// The chart on a ground of `window` at `size`, below its legend, whose marks
+// show every colour whatever the lines do.
+QImage drawn(LedgerChart& chart, QColor window, QSize size)
+{
+    constexpr int kLegend = 30;
+    chart.setPalette(QPalette(window, window));
+    chart.resize(size);
+    return chart.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, kLegend, size.width(),
+                                                                                size.height() - kLegend);
+}
+
+// The mean height of the pixels near `colour` between columns `from` and `to`; none when it is absent.
+std::optional<double> meanY(const QImage& image, QColor colour, int from = 0, int to = 1 << 20)
+{
+    double sum = 0, count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = from; x < std::min(to, image.width()); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) +
+                    std::abs(p.blue() - colour.blue()) < 30)
+                sum += y, ++count;
+        }
+    return count ? std::optional(sum / count) : std::nullopt;
+}
+
+} // namespace
 
 class ShellViewTest : public QObject {
     Q_OBJECT
@@ -261,6 +296,40 @@ private slots:
         QCOMPARE(list->currentIndex().row(), scores->ListView1.selected - 1);
         QVERIFY(h.platform->viewOf(*scores)->grab().save(h.shotPath("ending-top-ten.png")));
         QVERIFY(view->grab().save(h.shotPath("ending-window.png")));
+    }
+
+    // Every series shows in its colour on a dark and a light ground, and the
+    // growing debt climbs to the right, at any size; a single day below zero
+    // still draws its mark.
+    void theChartReadsOnEitherGround()
+    {
+        Chart ledger;
+        ledger.series = {{"Cash", Chart::Mark::Circle, {}}, {"Debt", Chart::Mark::Square, {}},
+                         {"Bank", Chart::Mark::Triangle, {}}};
+        for (int day = 1; day <= 30; ++day) {
+            ledger.series[0].points.push_back({day, 2000});
+            ledger.series[1].points.push_back({day, 4000 * std::pow(1.1, day - 1)});
+            ledger.series[2].points.push_back({day, 0});
+        }
+        LedgerChart chart;
+        chart.setFont(look::uiFont());
+        chart.show(ledger);
+        const std::pair<QColor, QList<QColor>> grounds[] = {{"#1c2127", {"#7cf08a", "#f0c060", "#7cc8f0"}},
+                                                            {"#eef1f5", {"#1e7b34", "#b3261e", "#1f4fb0"}}};
+        for (const auto& [window, lines] : grounds)
+            for (const QSize size : {QSize(600, 260), QSize(1200, 520)}) {
+                const QImage image = drawn(chart, window, size);
+                for (const QColor& line : lines)
+                    QVERIFY2(meanY(image, line), qPrintable(line.name()));
+                const auto left = meanY(image, lines[1], 0, image.width() / 4);
+                const auto right = meanY(image, lines[1], image.width() * 3 / 4);
+                QVERIFY(left && right && *right < *left - image.height() / 4);
+            }
+        Chart single;
+        single.FirstDay = single.LastDay = 1;
+        single.series = {{"Cash", Chart::Mark::Square, {{1, -500}}}};
+        chart.show(single);
+        QVERIFY(meanY(drawn(chart, "#1c2127", QSize(300, 150)), "#7cf08a"));
     }
 };
 
