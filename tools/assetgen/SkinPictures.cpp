@@ -4,7 +4,7 @@
 
 namespace kx::art {
 
-const std::array<SkinPicture, 10> skinPictures{{
+const std::array<SkinPicture, 11> skinPictures{{
     {"main.jpg", mainPicture},
     {"mview.jpg", mainStripPicture},
     {"servback.jpg", terminalPicture},
@@ -15,6 +15,7 @@ const std::array<SkinPicture, 10> skinPictures{{
     {"scorelist.jpg", scorelistPicture},
     {"messages.jpg", messagesPicture},
     {"ledger.jpg", ledgerPicture},
+    {"guide.jpg", guidePicture},
 }};
 
 }

@@ -15,6 +15,6 @@ struct SkinPicture {
     QImage (*draw)(const SkinPalette& skin);
 };
 
-extern const std::array<SkinPicture, 10> skinPictures;
+extern const std::array<SkinPicture, 11> skinPictures;
 
 }

@@ -18,5 +18,6 @@ QImage shopPicture(const SkinPalette& skin);
 QImage scorelistPicture(const SkinPalette& skin);
 QImage messagesPicture(const SkinPalette& skin);
 QImage ledgerPicture(const SkinPalette& skin);
+QImage guidePicture(const SkinPalette& skin);
 
 }
