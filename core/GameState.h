@@ -91,6 +91,9 @@ struct GameState {
     // The game's records: its messages, oldest first, and a row per day.
     std::vector<PagerRecord> PagerLog;
     std::vector<LedgerDay> Ledger;
+    // The guide: whether the player wants it shown, and the steps done.
+    bool GuideOn = false;
+    Slots<bool, kGuideSteps> GuideTicks{};
 };
 
 } // namespace kx

@@ -1,5 +1,6 @@
 #include "Records.h"
 
+#include "Game.h"
 #include "GameState.h"
 
 #include <algorithm>
@@ -51,6 +52,23 @@ void NoteEvent(GameState& s, const std::string& event)
     LedgerDay& row = todaysRow(s);
     if (row.Events.size() < kEventsKept)
         row.Events.push_back(event);
+}
+
+void TickGuide(Game& game, GuideStep step)
+{
+    bool& ticked = game.state.GuideTicks[static_cast<int>(step)];
+    if (ticked)
+        return;
+    ticked = true;
+    game.RecordsChanged();
+}
+
+int CurrentGuideStep(const GameState& s)
+{
+    int step = 1;
+    while (step <= kGuideSteps && s.GuideTicks[step])
+        ++step;
+    return step;
 }
 
 std::string FirstWords(const std::string& text, std::size_t words)

@@ -8,7 +8,12 @@
 // its answer, and each day's money with what happened that day.
 namespace kx {
 
+class Game;
 struct GameState;
+
+// The steps of a first break-in that the guide walks a newcomer through, in order.
+enum class GuideStep { Connect = 1, LogIn, ReadLimit, Pay, NextDay, Save };
+inline constexpr int kGuideSteps = 6;
 
 struct PagerRecord {
     int Day = 0;
@@ -36,6 +41,11 @@ void RecordMessage(GameState& s, const std::string& text, const std::string& ans
 void NoteFigures(GameState& s);
 // Adds what happened to today's row.
 void NoteEvent(GameState& s, const std::string& event);
+// The player has just done a step of the guide: it stays ticked until a new
+// game starts the checklist again, and the windows showing it follow.
+void TickGuide(Game& game, GuideStep step);
+// The first step not yet ticked; past the last when all are.
+int CurrentGuideStep(const GameState& s);
 // The opening words of a text, with "..." when there is more.
 std::string FirstWords(const std::string& text, std::size_t words);
 

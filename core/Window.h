@@ -21,6 +21,7 @@ enum class WindowKind : std::size_t {
     Shop,
     Messages,
     Ledger,
+    Guide,
     Rara,
 };
 inline constexpr std::size_t kWindowKinds = static_cast<std::size_t>(WindowKind::Rara) + 1;

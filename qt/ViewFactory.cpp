@@ -3,6 +3,7 @@
 #include "CreditsView.h"
 #include "ScorelistView.h"
 #include "FinanceView.h"
+#include "GuideView.h"
 #include "LedgerView.h"
 #include "MessagesView.h"
 #include "PagerView.h"
@@ -26,6 +27,7 @@ FramelessView* makeView(Game& game, Window& window)
     case WindowKind::Shop: return new ShopView(game, static_cast<frmShop&>(window));
     case WindowKind::Messages: return new MessagesView(game, static_cast<frmMessages&>(window));
     case WindowKind::Ledger: return new LedgerView(game, static_cast<frmLedger&>(window));
+    case WindowKind::Guide: return new GuideView(game, static_cast<frmGuide&>(window));
     case WindowKind::Rara: return new RaraView(game, static_cast<frmRara&>(window));
     }
     return nullptr;

@@ -28,6 +28,7 @@ void Game::AdvanceDay()
     state.DayCount = state.DayCount + 1;
     state.Debt = static_cast<float>(static_cast<double>(state.Debt) * 1.1);
     state.BankFunds = static_cast<float>(static_cast<double>(state.BankFunds) * 1.01);
+    TickGuide(*this, GuideStep::NextDay);
 }
 
 void Game::FillServerList()

@@ -7,7 +7,9 @@
 #include "economy/ItemCatalogue.h"
 #include "economy/frmFinance.h"
 #include "servers/ServerFiles.h"
+#include "shell/frmGuide.h"
 #include "shell/frmMenu.h"
+#include "storage/GuideSetting.h"
 #include "storage/SavedGame.h"
 #include "storage/ScoreList.h"
 #include "storage/Skins.h"
@@ -33,8 +35,14 @@ void frmRara::Form_Load()
     const LongAction newGame(*this);
     ClearRecords(s);
     s.SoundOn = true;
+    // Asked before the skin's settings are first written, which tell a first start.
+    s.GuideOn = GuideWanted(g);
+    if (s.GuideOn)
+        s.GuideTicks = {};
     StartSkin(g);
     g.Show(*this);
+    if (s.GuideOn)
+        g.load<frmGuide>();
     s.DayCount = 1;
     s.Finished = false;
     s.FavourReward = 0;
@@ -147,6 +155,7 @@ void frmRara::Command7_Click()
         menu = &g.load<frmMenu>();
     // The menu waits for the player; a new game meanwhile takes the menu away with it.
     const LongAction choosing(*menu);
+    menu->Item("mnuGuide")->Checked = g.state.GuideOn; // the guide may have been closed since
     const std::string chosen = g.platform().popupMenu(*this, Command7.rect, menu->mnuOther);
     if (choosing)
         menu->Click(chosen);

@@ -2,6 +2,8 @@
 
 #include "core/Game.h"
 #include "frmCredits.h"
+#include "frmGuide.h"
+#include "storage/GuideSetting.h"
 #include "records/frmLedger.h"
 #include "records/frmMessages.h"
 #include "storage/KeptFiles.h"
@@ -36,6 +38,7 @@ using Handler = void (frmMenu::*)();
 // The items that do something.
 const std::pair<const char*, Handler> kHandlers[] = {
     {"mnuSound", &frmMenu::mnuSound_Click},
+    {"mnuGuide", &frmMenu::mnuGuide_Click},
     {"mnuHighScores", &frmMenu::mnuHighScores_Click},
     {"mnuGiveup", &frmMenu::mnuGiveup_Click},
     {"mnuSetFolder", &frmMenu::mnuSetFolder_Click},
@@ -79,6 +82,9 @@ frmMenu::frmMenu(Game& game) : WindowOf(game)
     MenuItem sound = item("mnuSound", "Sounds");
     sound.Checkable = true;
     sound.Checked = true;
+    MenuItem guide = item("mnuGuide", "Guide");
+    guide.Checkable = true;
+    guide.Checked = game.state.GuideOn;
     MenuItem skins = item("mnuSkins", "Skins");
     skins.children = {item("mnuSetFolder", "Set Folder"), item("mnuRefresh", "Refresh")};
     // Ticked at the size the game was started with, or the one chosen since.
@@ -95,7 +101,7 @@ frmMenu::frmMenu(Game& game) : WindowOf(game)
                      item("mnuLumoraSite", "Visit Lumora' Website"),
                      item("mnuKestrixSite", "Visit the Kestrix website"), item("mnuAbout", "About...")};
     mnuOther = item("mnuOther", "Other");
-    mnuOther.children = {std::move(sound), item("mnuHighScores", "High Scores"),
+    mnuOther.children = {std::move(sound), std::move(guide), item("mnuHighScores", "High Scores"),
                          withKey(item("mnuMessages", "Messages")), withKey(item("mnuLedger", "Ledger")),
                          item("mnuGiveup", "New Game"), separator(), std::move(skins), std::move(size), separator(),
                          std::move(help), item("mnuCredits", "Credits")};
@@ -135,6 +141,21 @@ void frmMenu::mnuSound_Click()
     MenuItem& sound = *Item("mnuSound");
     sound.Checked = !sound.Checked;
     game().state.SoundOn = sound.Checked;
+}
+
+// The choice lasts beyond this run; a file that cannot be written only loses that.
+void frmMenu::mnuGuide_Click()
+{
+    GameState& s = game().state;
+    s.GuideOn = !s.GuideOn;
+    Item("mnuGuide")->Checked = s.GuideOn;
+    KeepGuideWanted(game(), s.GuideOn);
+    if (!s.GuideOn) {
+        if (frmGuide* open = game().find<frmGuide>())
+            game().unload(*open);
+        return;
+    }
+    bringForward<frmGuide>(game());
 }
 
 void frmMenu::mnuGiveup_Click() { game().RestartGame(); }

@@ -31,6 +31,8 @@ public:
     MenuItem* Item(const std::string& name);
 
     void mnuSound_Click();
+    // Shows or hides the guide, and keeps the choice for the next start.
+    void mnuGuide_Click();
     // Opens the top ten, read afresh.
     void mnuHighScores_Click();
     void mnuGiveup_Click();

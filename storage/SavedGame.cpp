@@ -82,6 +82,8 @@ void SaveGame(Game& game, const WriteStepCheck& check)
     const std::error_code error = PutEntries(kSection, entries, file, [&game] { game.DoEvents(); }, check);
     if (!saving)
         return;
+    if (!error)
+        TickGuide(game, GuideStep::Save);
     game.ShowPager(error ? WriteFailure(kSaveFailed, error) : "Save completed successfully", false);
 }
 

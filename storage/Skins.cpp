@@ -26,7 +26,7 @@ struct SkinPicture {
 constexpr SkinPicture kSkinPictures[] = {{"main.jpg"},    {"mview.jpg"},   {"servback.jpg"},
                                          {"popup.jpg"},   {"pview.jpg"},   {"finance.jpg"},
                                          {"shop.jpg", false}, {"scorelist.jpg"}, {"messages.jpg"},
-                                         {"ledger.jpg"}};
+                                         {"ledger.jpg"},    {"guide.jpg"}};
 
 // A picture that is missing or cannot be decoded leaves the table's as it was.
 // The main window shows the skin at once, the others when they next come forward.

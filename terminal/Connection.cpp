@@ -45,6 +45,7 @@ void frmTerminal::Connect()
     s.Disconnected = false;
     s.AwaitingName = true;
     s.AwaitingPassword = false;
+    TickGuide(g, GuideStep::Connect);
     g.DoEvents();
     if (!run)
         return;
@@ -97,6 +98,7 @@ void frmTerminal::ServerCommand(const std::string& line)
             g.TermPrint("Password accepted." + std::string(1, kLineBreak) + ServerNote(g));
             s.AwaitingName = false;
             s.AwaitingPassword = false;
+            TickGuide(g, GuideStep::LogIn);
             PayFavour();
         } else if (lockedOut(g, server)) {
             g.TermPrint("Invalid password.  Your ip address has been saved and blocked from "

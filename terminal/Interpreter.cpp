@@ -130,8 +130,12 @@ void frmTerminal::RemoteCommand(const std::string& line)
             return;
         // A file number is rounded as the slots are counted, halves to even.
         const double slot = std::nearbyint(*number);
-        if (slot >= 1 && slot <= kFileSlots)
-            g.TermPrint(s.ServerFiles[static_cast<int>(slot)].Text);
+        if (slot < 1 || slot > kFileSlots)
+            return;
+        const ServerFile& file = s.ServerFiles[static_cast<int>(slot)];
+        g.TermPrint(file.Text);
+        if (file.IsHintFile)
+            TickGuide(g, GuideStep::ReadLimit);
     }
 }
 

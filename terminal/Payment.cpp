@@ -62,8 +62,10 @@ public:
     {
         showSaving();
         g_.Pause(timing::kSavePause);
-        if (run_)
-            decide();
+        if (!run_)
+            return;
+        TickGuide(g_, GuideStep::Pay);
+        decide();
     }
 
 private:
@@ -189,6 +191,7 @@ private:
         s_.Funds = static_cast<float>(s_.Funds + order_.amount);
         NoteFigures(s_); // the day the money came in ends with it
         s_.DayCount = s_.DayCount + 1;
+        TickGuide(g_, GuideStep::NextDay);
         g_.RefreshStatus();
     }
 
