@@ -9,6 +9,7 @@
 #include "qt/TerminalView.h"
 #include "records/frmLedger.h"
 #include "records/frmMessages.h"
+#include "shell/frmGuide.h"
 #include "storage/frmScorelist.h"
 #include "qt/TextCodec.h"
 
@@ -102,6 +103,8 @@ private slots:
         game.dispatch([&] { game.unload(*game.find<frmScorelist>()); });
         game.dispatch([&] { game.load<frmMessages>(); });
         QCOMPARE(unnamed(h.platform->viewOf(*game.find<frmMessages>())), QString());
+        game.dispatch([&] { game.load<frmGuide>(); });
+        QCOMPARE(unnamed(h.platform->viewOf(*game.find<frmGuide>())), QString());
         game.dispatch([&] { game.load<frmLedger>(); });
         FramelessView* ledger = h.platform->viewOf(*game.find<frmLedger>());
         QCOMPARE(unnamed(ledger), QString());

@@ -3,6 +3,7 @@
 #include "economy/frmFinance.h"
 #include "economy/frmShop.h"
 #include "qt/CreditsView.h"
+#include "qt/GuideView.h"
 #include "qt/LedgerChart.h"
 #include "qt/LedgerView.h"
 #include "qt/Look.h"
@@ -11,6 +12,7 @@
 #include "records/frmLedger.h"
 #include "records/frmMessages.h"
 #include "shell/frmCredits.h"
+#include "shell/frmGuide.h"
 #include "storage/frmScorelist.h"
 
 #include <QApplication>
@@ -68,16 +70,16 @@ class ShellViewTest : public QObject {
         return credits ? static_cast<CreditsView*>(h.platform->viewOf(*credits)) : nullptr;
     }
 
-    // The main window with the menu open over it, as the player sees them.
-    QPixmap mainWindowWithMenu(QMenu& menu) const
+    // The main window with a menu or a window beside or over it, as the player sees them.
+    QPixmap mainWindowWith(QWidget& other) const
     {
         RaraView& main = h.mainView();
-        const QRect both = main.geometry().united(menu.geometry());
+        const QRect both = main.geometry().united(other.geometry());
         QPixmap shot(both.size());
         shot.fill(Qt::black);
         QPainter painter(&shot);
         painter.drawPixmap(main.pos() - both.topLeft(), main.grab());
-        painter.drawPixmap(menu.pos() - both.topLeft(), menu.grab());
+        painter.drawPixmap(other.pos() - both.topLeft(), other.grab());
         return shot;
     }
 
@@ -173,7 +175,7 @@ private slots:
             if (menu.geometry().topLeft() != main.button(7)->mapToGlobal(QPoint(0, main.button(7)->height())))
                 return; // not placed yet
             shown = true;
-            QVERIFY(mainWindowWithMenu(menu).save(h.shotPath("main-window-menu.png")));
+            QVERIFY(mainWindowWith(menu).save(h.shotPath("main-window-menu.png")));
             QVERIFY(item(menu, "Sounds")->isCheckable());
             QVERIFY(item(menu, "Sounds")->isChecked());
             QVERIFY(item(menu, "High Scores")->isEnabled());
@@ -296,6 +298,32 @@ private slots:
         QCOMPARE(list->currentIndex().row(), scores->ListView1.selected - 1);
         QVERIFY(h.platform->viewOf(*scores)->grab().save(h.shotPath("ending-top-ten.png")));
         QVERIFY(view->grab().save(h.shotPath("ending-window.png")));
+    }
+
+    // The guide opens beside the main window at its first step, follows the
+    // steps the game ticks, and "Close" puts it away.
+    void theGuideFollowsTheFirstBreakIn()
+    {
+        h.guideShown = true;
+        h.newGame();
+        const frmGuide* guide = h.game->find<frmGuide>();
+        QVERIFY(guide);
+        auto* view = static_cast<GuideView*>(h.platform->viewOf(*guide));
+        QVERIFY(view->isVisible());
+        QCOMPARE(view->steps()->currentIndex().row(), 0);
+        QVERIFY(view->how()->text().startsWith("Choose a server in the list with a high Vuln"));
+        QVERIFY(mainWindowWith(*view).save(h.shotPath("guide-step-1.png")));
+        h.game->dispatch([&] {
+            for (GuideStep step : {GuideStep::Connect, GuideStep::LogIn, GuideStep::ReadLimit})
+                TickGuide(*h.game, step);
+        });
+        QCOMPARE(view->steps()->currentIndex().row(), 3);
+        QCOMPARE(view->steps()->topLevelItem(2)->text(2), QString("done"));
+        QVERIFY(view->how()->text().startsWith("Type write, the payment database's name"));
+        QVERIFY(mainWindowWith(*view).save(h.shotPath("guide-step-4.png")));
+        QTest::mouseClick(view->closeButton(), Qt::LeftButton);
+        QVERIFY(!h.game->find<frmGuide>());
+        h.guideShown = false;
     }
 
     // Every series shows in its colour on a dark and a light ground, and the

@@ -1,6 +1,7 @@
 #include "ViewHarness.h"
 
 #include "qt/Accessibility.h"
+#include "storage/GuideSetting.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -49,6 +50,7 @@ void ViewHarness::newGame(const QString& alias, double timeScale, bool keys)
     chooseFile = [](const QString&) { return QString(); };
     byKeys = keys;
     answering_.start(5);
+    KeepGuideWanted(*game, guideShown);
     game->start();
 }
 

@@ -53,6 +53,8 @@ public:
     // Answers messages and input boxes with the keys a keyboard player would
     // press, sent wherever the focus is: Enter or Escape, the text and Enter.
     bool byKeys = false;
+    // Whether a new game's player wants the guide; the view tests start without it.
+    bool guideShown = false;
 
     // Starts a new game whose alias box gets `alias`; waits run at `timeScale`.
     void newGame(const QString& alias = "neo", double timeScale = 1, bool keys = false);

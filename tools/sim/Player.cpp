@@ -4,6 +4,7 @@
 #include "core/frmRara.h"
 #include "economy/frmPager.h"
 #include "economy/frmShop.h"
+#include "shell/frmGuide.h"
 #include "terminal/frmTerminal.h"
 
 #include <algorithm>
@@ -159,6 +160,16 @@ std::vector<std::string> ScreenLines(const std::vector<std::string>& transcript)
             lines.push_back(line);
     }
     return lines;
+}
+
+std::vector<int> Player::guideTicked() const
+{
+    std::vector<int> ticked;
+    if (const kx::frmGuide* guide = game_.find<kx::frmGuide>())
+        for (const auto& row : guide->ListView1.items)
+            if (row.subItems.at(1).text == "done")
+                ticked.push_back(std::stoi(row.text));
+    return ticked;
 }
 
 } // namespace kxsim

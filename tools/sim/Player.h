@@ -40,6 +40,7 @@ public:
     float score() const { return game_.state.Funds; }
 
     // The main window.
+    int day() const { return static_cast<int>(game_.state.DayCount); }
     double cash() const;
     double forwardingAccounts() const;
     std::string statusLine() const;
@@ -58,6 +59,9 @@ public:
     // Buys one of the offer; false when it is not offered or the cash is not above its price.
     bool buy(const std::string& item);
     void closeShop();
+
+    // The guide, when it shows: the steps it has ticked, from 1; none when it is closed.
+    std::vector<int> guideTicked() const;
 
 private:
     template <typename Handler> void click(Handler&& handler) { game_.dispatch(handler); }

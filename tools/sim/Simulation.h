@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace kxsim {
 
@@ -13,5 +14,10 @@ namespace kxsim {
 // their files (the top ten, the skin setting) in `folder`.
 Tally PlayGames(const std::string& strategy, long games, std::uint64_t seed,
                 const std::filesystem::path& folder);
+
+// Plays the first game of the strategy as PlayGames does, with the guide
+// shown, and gives the day on which the guide ticked each of its steps, 0 for
+// a step it never ticked.
+std::vector<int> GuideDays(const std::string& strategy, std::uint64_t seed, const std::filesystem::path& folder);
 
 } // namespace kxsim

@@ -1,5 +1,5 @@
 // Plays headless games with plain strategies and prints the balance sheet:
-//   kestrix-sim [--games N] [--seed S] [--strategy NAME]
+//   kestrix-sim [--games N] [--seed S] [--strategy NAME] [--guide]
 #include "BalanceSheet.h"
 #include "Simulation.h"
 #include "Strategies.h"
@@ -23,6 +23,7 @@ struct Options {
     std::uint64_t seed = 1;
     std::vector<std::string> strategies = kxsim::StrategyNames();
     bool help = false;
+    bool guide = false;
 };
 
 template <typename Number> bool parse(const std::string& text, Number& number)
@@ -51,6 +52,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args)
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--help")
             options.help = true;
+        else if (args[i] == "--guide")
+            options.guide = true;
         else if (i + 1 == args.size() || !take(options, args[i], args[i + 1]))
             return std::nullopt;
         else
@@ -62,10 +65,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args)
 void usage(std::FILE* to, const char* program)
 {
     std::fprintf(to,
-                 "usage: %s [--games N] [--seed S] [--strategy skip|hint|greedy|gear]\n"
+                 "usage: %s [--games N] [--seed S] [--strategy skip|hint|greedy|gear] [--guide]\n"
                  "Plays N games (1000 by default) of each strategy, or of the one named, from seed\n"
                  "S (1 by default), and prints the spread of their final cash, the share of games\n"
-                 "lost and the games played a second.\n",
+                 "lost and the games played a second.  With --guide it plays the first game alone,\n"
+                 "as a first start with the guide showing, and prints the day on which the guide\n"
+                 "ticked each of its six steps (- for a step never ticked).\n",
                  program);
 }
 
@@ -100,6 +105,15 @@ int main(int argc, char** argv)
         return options ? 0 : 2;
     }
     const ScratchFolder folder;
+    if (options->guide) {
+        for (const std::string& strategy : options->strategies) {
+            std::printf("%s guide", strategy.c_str());
+            for (const int day : kxsim::GuideDays(strategy, options->seed, folder.path))
+                std::printf(day ? " %d" : " -", day);
+            std::printf("\n");
+        }
+        return 0;
+    }
     std::printf("%s\n", kxsim::SheetHeader().c_str());
     for (const std::string& strategy : options->strategies) {
         const kxsim::Tally tally = kxsim::PlayGames(strategy, options->games, options->seed, folder.path);
