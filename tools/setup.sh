@@ -2,17 +2,20 @@
 # Installs what the game needs (Debian 12), builds it, then plays or tests.
 #   tools/setup.sh play   build the game and start it
 #   tools/setup.sh test   build everything and run every test, also under the sanitizers
+#   tools/setup.sh package  build the Debian package, build/kestrix_<version>_<arch>.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
-case "$mode" in play|test) ;; *) echo "usage: $0 play|test" >&2; exit 2 ;; esac
+case "$mode" in play|test|package) ;; *) echo "usage: $0 play|test|package" >&2; exit 2 ;; esac
 
 packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev
           libqt6widgets6 libqt6multimedia6 fonts-dejavu-core)
 # desktop-file-utils checks the menu entry; locales makes the ones the tests run
 # in; the rest lets a test read the game as a screen reader does
-[ "$mode" = play ] || packages+=(desktop-file-utils locales xvfb xdotool dbus dbus-bin at-spi2-core python3-pyatspi)
+[ "$mode" != test ] || packages+=(desktop-file-utils locales xvfb xdotool dbus dbus-bin at-spi2-core python3-pyatspi)
+# dpkg-dev works out the package's libraries; the rest checks the package as a distribution would
+[ "$mode" = play ] || packages+=(dpkg-dev lintian appstream desktop-file-utils man-db)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 missing=()
@@ -43,6 +46,12 @@ build() { # folder, extra cmake options...
 if [ "$mode" = play ]; then
   build build -DKESTRIX_TESTS=OFF
   exec build/kestrix
+fi
+if [ "$mode" = package ]; then
+  build build -DKESTRIX_TESTS=OFF
+  (cd build && cpack -G DEB)
+  ls build/kestrix_*.deb
+  exit
 fi
 
 build build
