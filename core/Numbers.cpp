@@ -95,6 +95,8 @@ std::string FormatAmount(double x)
     return (negative ? "-" : "") + groupThousands(digits) + decimals;
 }
 
+std::string WholeAmount(double x) { return FormatAmount(RoundHalfUpWhole(x)); }
+
 std::string NumberText(double x)
 {
     if (std::isnan(x))

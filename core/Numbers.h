@@ -14,6 +14,9 @@ std::int16_t RoundHalfUp(double x);
 double RoundHalfUpWhole(double x);
 // Money for labels and offers: "1,234.6" or "4,400".
 std::string FormatAmount(double x);
+// Whole dollars with separators, as the main window shows money ("4,840");
+// amounts beyond 16 bits are rounded the same way.
+std::string WholeAmount(double x);
 // A number as plain text inside game texts and files: up to seven significant
 // digits, no leading blank, a decimal point whatever the system's locale
 // ("7", "2.5", "63452.5", "1.5E+07").

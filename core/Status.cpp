@@ -14,13 +14,6 @@ void Game::RefreshStatus()
     DrawStatus();
 }
 
-namespace {
-
-// Whole dollars with separators; amounts beyond 16 bits are rounded the same way.
-std::string wholeAmount(float value) { return FormatAmount(RoundHalfUpWhole(value)); }
-
-} // namespace
-
 void Game::DrawStatus()
 {
     NoteFigures(state);
@@ -30,11 +23,11 @@ void Game::DrawStatus()
         RateEquipment();
         return;
     }
-    rara->Label9.Caption = "$" + wholeAmount(state.Funds);
-    rara->Label10.Caption = wholeAmount(state.Items[2]);
-    rara->Label11.Caption = wholeAmount(state.Items[1]);
-    rara->Label12.Caption = "$" + wholeAmount(state.Debt);
-    rara->Label14.Caption = "$" + wholeAmount(state.BankFunds);
+    rara->Label9.Caption = "$" + WholeAmount(state.Funds);
+    rara->Label10.Caption = WholeAmount(state.Items[2]);
+    rara->Label11.Caption = WholeAmount(state.Items[1]);
+    rara->Label12.Caption = "$" + WholeAmount(state.Debt);
+    rara->Label14.Caption = "$" + WholeAmount(state.BankFunds);
     rara->Picture1.Cls();
     rara->Picture1.CurrentX = 5;
     rara->Picture1.CurrentY = 6;

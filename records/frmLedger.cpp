@@ -9,8 +9,7 @@ namespace {
 
 const char* const kHeading = "Cash, debt and bank at the end of each day, and today's as they stand";
 
-// Money as the main window shows it: whole dollars.
-std::string money(float amount) { return "$" + FormatAmount(RoundHalfUpWhole(amount)); }
+std::string money(float amount) { return "$" + WholeAmount(amount); }
 
 std::string joined(const std::vector<std::string>& events)
 {
